@@ -1,0 +1,18 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <exception>
+
+#include "editor/char_tool.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    try {
+        kelvara::CharTool window;
+        window.show();
+        return app.exec();
+    } catch (const std::exception& e) {
+        // Only a broken build gets here (an embedded image could not be decoded).
+        QMessageBox::critical(nullptr, QStringLiteral("Kelvara"), QString::fromUtf8(e.what()));
+        return 1;
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include "compositor/sheets.h"
+
+namespace kelvara {
+
+// Resource path of an image the program carries, by its file name ("face_set.png").
+QString embedded_asset_path(const QString& file_name);
+
+// Decodes the four sprite sheets from the program's embedded images. A sheet that cannot be
+// decoded, or that does not have its sheet's size, is a broken build: the program cannot run
+// without it, so this throws std::runtime_error naming the sheet.
+Sheets load_embedded_sheets();
+
+}  // namespace kelvara

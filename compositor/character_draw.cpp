@@ -1,0 +1,66 @@
+#include "compositor/character_draw.h"
+
+namespace kelvara {
+
+Point view_origin(int size_num) {
+    switch (size_num) {
+        case 1:
+            return {102, 100};
+        case 2:
+            return {67, 67};
+        case 3:
+            return {30, 30};
+        case 5:
+            return {-40, -40};
+        case 6:
+            return {-70, -70};
+        default:
+            return {0, 0};
+    }
+}
+
+namespace {
+
+void lay_head(bool face_front_flg, Workspace& w) {
+    const Surface& head = w.pre_face_pic;
+    Surface& sprite = w.pre_pic;
+    if (face_front_flg) {
+        // The head covers the body wherever the head is drawn.
+        for (int i = 0; i < 19; ++i) {
+            for (int j = 0; j < head_rows_front; ++j) {
+                const Colour c = head.GetPixel(i, j);
+                if (c != key_color)
+                    sprite.SetPixel(i + head_offset.x, j + head_offset.y, c);
+            }
+        }
+        return;
+    }
+    // The body covers the head: the head shows only where the body is transparent.
+    for (int i = 0; i < 19; ++i) {
+        for (int j = 0; j < head_rows_behind; ++j) {
+            if (sprite.GetPixel(i + head_offset.x, j + head_offset.y) == key_color) {
+                sprite.SetPixel(i + head_offset.x, j + head_offset.y, head.GetPixel(i, j));
+            }
+        }
+    }
+}
+
+}  // namespace
+
+void Character_draw(const EditorState& state, bool face_front_flg, Workspace& w) {
+    w.pre_pic.Cls();
+    w.pre_pic.PaintPicture(w.pre_cloth_pic, 0, 0, sprite_frame, sprite_frame, 0, 0, sprite_frame,
+                           sprite_frame);
+    // Damage poses are complete figures: no selected head is laid on them.
+    if (state.type_flg == 0)
+        lay_head(face_front_flg, w);
+
+    w.character_view.setBackColor(state.back_color);
+    w.character_view.Cls();
+    const Point at = view_origin(state.size_num);
+    const int size = sprite_frame * state.size_num;
+    w.character_view.PaintPicture(w.pre_pic, at.x, at.y, size, size, 0, 0, sprite_frame,
+                                  sprite_frame);
+}
+
+}  // namespace kelvara

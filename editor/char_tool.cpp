@@ -1,0 +1,118 @@
+#include "editor/char_tool.h"
+
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "assets/embedded_assets.h"
+#include "compositor/character_draw.h"
+#include "compositor/head.h"
+#include "editor/surface_view.h"
+
+namespace kelvara {
+
+CharTool::CharTool(QWidget* parent) : QMainWindow(parent), sheets_(load_embedded_sheets()) {
+    setObjectName(QStringLiteral("char_tool"));
+    setWindowTitle(QStringLiteral("轟陣キャラクターメーカー"));
+    build_controls();
+    connect_handlers();
+    Form_Load();
+}
+
+CharTool::~CharTool() = default;
+
+void CharTool::Form_Load() {
+    state.face_num = 0;
+    state.hair_num = 0;
+    state.hair_color_num = 0;
+    state.eye_color_num = 0;
+    state.cloth_num = 0;
+    state.cloth_color_num = 0;
+    state.cloth2_color_num = 0;
+    state.type_flg = 0;
+    state.body_matte_flg = vb_false;
+    state.cloth_matte_flg = vb_false;
+    state.size_num = 4;
+    state.eye_grey_flg = vb_true;
+
+    draw_flg = vb_true;
+    face_max = 711;
+    hair_max = 711;
+
+    // The window's size is fixed by its layout: the client area is 544 x 456.
+
+    for (Surface* s : {&ws_.face_pic, &ws_.hair_pic, &ws_.pre_cloth_pic, &ws_.pre_hair_pic,
+                       &ws_.pre_face_pic, &ws_.pre_hair_mask, &ws_.pre_pic}) {
+        s->setVisible(false);
+    }
+
+    // The spin's rest position. Its handler draws once with nothing cut yet; the reset below
+    // replaces that drawing.
+    face_hair_Scroll->setValue(1);
+
+    rnd_.seed_from_clock();
+    state.back_color = default_back_color;
+
+    state.rnd_face_flg = 1;
+    state.rnd_hair_flg = 1;
+    state.rnd_hair_color_flg = 1;
+    state.rnd_eye_color_flg = 0;
+    state.rnd_cloth_flg = 0;
+    state.rnd_cloth_color_flg = 1;
+    state.rnd_cloth2_color_flg = 1;
+    state.rnd_cloth3_color_flg = 1;
+    state.rnd_body_color_flg = 0;
+
+    face_type->setMaximum(face_max);
+    hair_type->setMaximum(hair_max);
+    hair_color->setMaximum(56);
+    eye_color->setMaximum(25);
+    cloth_type->setMaximum(pose_count - 1);
+    cloth_color->setMaximum(77);
+    body_color->setMaximum(32);
+    face_hair_Scroll->setMaximum(2);
+    accessory_color->setMaximum(25);
+    pants_color->setMaximum(78);
+    line_color->setMaximum(78);
+
+    // The bars already stand at 0, so no change handler cuts these.
+    cut_head_cell(sheets_.face_set, 0, ws_.face_pic);
+    cut_head_cell(sheets_.hair_set, 0, ws_.hair_pic);
+    cut_pose_cell(sheets_.cloth_set, 0, ws_.pre_cloth_pic);
+
+    reset_Click();
+}
+
+void CharTool::reset_Click() {
+    draw_flg = vb_false;
+    if (state.type_flg == 0) {
+        face_type->setValue(0);
+        hair_type->setValue(0);
+    }
+    hair_color->setValue(0);
+    eye_color->setValue(0);
+    cloth_type->setValue(0);
+    cloth_color->setValue(0);
+    body_color->setValue(0);
+    pants_color->setValue(0);
+    accessory_color->setValue(0);
+    line_color->setValue(0);
+    draw_flg = vb_true;
+
+    compose_head();
+    Character_draw();
+    set_school_name();
+}
+
+void CharTool::compose_head() {
+    ++compose_count_;
+    kelvara::compose_head(ws_, hair_type->value());
+}
+
+void CharTool::Character_draw() {
+    ++draw_count_;
+    kelvara::Character_draw(state, face_front_flg != vb_false, ws_);
+    character_view->update();
+}
+
+}  // namespace kelvara

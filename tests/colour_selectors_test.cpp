@@ -1,0 +1,95 @@
+#include <set>
+
+#include "editor_fixture.h"
+
+namespace kelvara::testing {
+namespace {
+
+using ColourSelectors = EditorFixture;
+
+TEST_F(ColourSelectors, EachSelectorStoresItsValueAndShowsIt) {
+    struct Row {
+        QScrollBar* bar;
+        const Int16* field;
+        QLabel* readout;
+    };
+    const EditorState& s = w.state;
+    for (const Row& r :
+         {Row{w.hair_color, &s.hair_color_num, w.dbg_hair_color_num[0]},
+          Row{w.eye_color, &s.eye_color_num, w.dbg_eye_color_num[0]},
+          Row{w.accessory_color, &s.accessory_color_num, w.dbg_accessory_color_num[0]},
+          Row{w.body_color, &s.body_color_num, w.dbg_body_color_num[0]},
+          Row{w.cloth_color, &s.cloth_color_num, w.dbg_cloth_color_num[0]},
+          Row{w.pants_color, &s.cloth2_color_num, w.dbg_cloth2_color_num[0]},
+          Row{w.line_color, &s.cloth3_color_num, w.dbg_cloth3_color_num[0]}}) {
+        const int top = r.bar->maximum();
+        EXPECT_EQ(draws_during([&] { r.bar->setValue(top); }), 1);
+        EXPECT_EQ(*r.field, top) << r.bar->objectName().toStdString();
+        EXPECT_EQ(r.readout->text(), QString::number(top));
+    }
+    EXPECT_EQ(s.cloth_color_num, 77);
+}
+
+TEST_F(ColourSelectors, NoDrawWhileDrawFlgIsClearedButOptionsStillDraw) {
+    w.draw_flg = vb_false;
+    EXPECT_EQ(draws_during([&] { w.eye_color->setValue(3); }), 0);
+    EXPECT_EQ(w.state.eye_color_num, 3);
+    EXPECT_EQ(w.dbg_eye_color_num[0]->text(), QStringLiteral("3"));
+    EXPECT_EQ(draws_during([&] { w.eye_optjion_b[1]->click(); }), 1);
+    EXPECT_EQ(w.state.eye_grey_flg, vb_false);
+    EXPECT_EQ(draws_during([&] { w.cloth_c1_option_b[0]->click(); }), 1);
+    EXPECT_EQ(w.state.cloth_matte_flg, vb_true);
+    w.draw_flg = vb_true;
+}
+
+TEST_F(ColourSelectors, SchoolNameFollowsClothColourAndPose) {
+    const QString first = w.colth_name_label->text();
+    EXPECT_FALSE(first.isEmpty());
+    w.cloth_color->setValue(34);
+    EXPECT_EQ(w.colth_name_label->text(), first);
+    w.cloth_color->setValue(1);
+    EXPECT_TRUE(w.colth_name_label->text().isEmpty());
+
+    w.cloth_color->setValue(2);
+    const QString second = w.colth_name_label->text();
+    EXPECT_FALSE(second.isEmpty());
+    EXPECT_NE(second, first);
+
+    w.cloth_type->setValue(112);
+    EXPECT_TRUE(w.colth_name_label->text().isEmpty());
+    w.cloth_type->setValue(111);
+    EXPECT_EQ(w.colth_name_label->text(), second);
+
+    // Out of the uniform range, a pose change while draw_flg is cleared still updates the label.
+    w.cloth_type->setValue(120);
+    w.draw_flg = vb_false;
+    w.cloth_type->setValue(3);
+    w.draw_flg = vb_true;
+    EXPECT_EQ(w.colth_name_label->text(), second);
+}
+
+TEST_F(ColourSelectors, DamageFiguresPast23WearNoSchoolUniform) {
+    w.type_button[1]->click();
+    w.cloth_color->setValue(5);
+    w.cloth_type->setValue(23);
+    EXPECT_FALSE(w.colth_name_label->text().isEmpty());
+    w.cloth_type->setValue(24);
+    EXPECT_TRUE(w.colth_name_label->text().isEmpty());
+}
+
+TEST_F(ColourSelectors, SchoolTableHasTwentyThreeNamesOnItsKeys) {
+    const std::set<int> keys = {0,  2,  5,  7,  9,  10, 11, 14, 15, 17, 23, 25,
+                                27, 29, 30, 31, 34, 35, 38, 39, 41, 43, 48, 49};
+    std::set<QString> names;
+    for (int c = 0; c <= 77; ++c) {
+        w.cloth_color->setValue(c);
+        const QString n = w.colth_name_label->text();
+        EXPECT_EQ(!n.isEmpty(), keys.count(c) == 1) << c;
+        if (!n.isEmpty())
+            names.insert(n);
+    }
+    EXPECT_EQ(names.size(), 23u);
+}
+
+}  // namespace
+}  // namespace kelvara::testing

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <memory>
+
+#include "compositor/sheet_colours.h"
+#include "compositor/sheets.h"
+#include "editor/char_tool.h"
+
+namespace kelvara::testing {
+
+// A freshly started main window.
+struct EditorFixture : ::testing::Test {
+    std::unique_ptr<CharTool> window = std::make_unique<CharTool>();
+    CharTool& w = *window;
+
+    // Counts draws done by whatever runs inside.
+    template <typename Action>
+    int draws_during(Action action) {
+        const int before = w.draw_count();
+        action();
+        return w.draw_count() - before;
+    }
+
+    // The sprite the program should compose from the sheets, worked out pixel by pixel straight
+    // from the cells: pose cell, then the head (hair over face) behind or in front of it.
+    Surface expected_sprite(int face, int hair, int pose, bool front) const {
+        const Sheets& s = w.sheets();
+        const Point pose_at = cell_origin(cloth_sheet_geometry, pose);
+        const Point face_at = cell_origin(head_sheet_geometry, face);
+        const Point hair_at = cell_origin(head_sheet_geometry, hair);
+        Surface sprite(64, 64, key_color);
+        for (int y = 0; y < 63; ++y) {
+            for (int x = 0; x < 63; ++x) {
+                sprite.SetPixel(x, y, s.cloth_set.GetPixel(pose_at.x + x, pose_at.y + y));
+            }
+        }
+        for (int j = 0; j < (front ? 12 : 13); ++j) {
+            for (int i = 0; i < 19; ++i) {
+                const Colour hair_pixel = s.hair_set.GetPixel(hair_at.x + i, hair_at.y + j);
+                Colour head = hair_pixel != key_color
+                                  ? hair_pixel
+                                  : s.face_set.GetPixel(face_at.x + i, face_at.y + j);
+                if ((hair == 301 || hair == 304 || hair == 709) && head == marker_red) {
+                    head = key_color;
+                }
+                const bool body_there = sprite.GetPixel(24 + i, 16 + j) != key_color;
+                if (front ? head != key_color : !body_there)
+                    sprite.SetPixel(24 + i, 16 + j, head);
+            }
+        }
+        return sprite;
+    }
+};
+
+}  // namespace kelvara::testing
