@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "compositor/colour.h"
+#include "compositor/palettes.h"
 
 namespace kelvara {
 
@@ -26,6 +27,9 @@ struct EditorState {
     Int16 rnd_cloth3_color_flg = 0;
     Int16 rnd_body_color_flg = 0;
     Int16 rnd_accessory_color_flg = 0;
+
+    // Filled once at start-up from the palette strips; only read afterwards.
+    Palettes palettes;
 
     Int16 face_num = 0;
     Int16 hair_num = 0;

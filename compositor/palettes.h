@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+
+#include "compositor/surface.h"
+
+namespace kelvara {
+
+// Palette tables, indexed by entry and, where an entry has several shades, by shade 1..N
+// (element 0 is unused, so a shade number indexes directly). Hair and skin run light to dark,
+// cloth dark to light.
+template <int Shades>
+using ShadeRow = std::array<Colour, Shades + 1>;
+
+constexpr int hair_entries = 57;
+constexpr int eye_entries = 26;
+constexpr int cloth_entries = 78;
+constexpr int cloth23_entries = 79;
+constexpr int body_entries = 33;
+
+struct Palettes {
+    std::array<ShadeRow<3>, hair_entries> hair_palette{};
+    std::array<Colour, eye_entries> eye_palette{};
+    std::array<Colour, eye_entries> accessory_palette{};  // always the eye colours
+    std::array<ShadeRow<4>, cloth_entries> cloth_palette{};
+    std::array<ShadeRow<4>, cloth23_entries> cloth23_palette{};  // pants and line
+    std::array<ShadeRow<4>, body_entries> body_palette{};
+};
+
+// The five palette strips: each row one selectable colour, each column one shade (the leftmost
+// column is shade 1).
+struct PaletteStrips {
+    Surface hair_color_set;      // 3 x 57
+    Surface eye_color_set;       // 1 x 26
+    Surface cloth_color_set;     // 4 x 78
+    Surface cloth_color_23_set;  // 4 x 79
+    Surface body_color_set;      // 4 x 33
+};
+
+struct StripSize {
+    int columns;
+    int rows;
+};
+constexpr StripSize hair_strip_size{3, hair_entries};
+constexpr StripSize eye_strip_size{1, eye_entries};
+constexpr StripSize cloth_strip_size{4, cloth_entries};
+constexpr StripSize cloth23_strip_size{4, cloth23_entries};
+constexpr StripSize body_strip_size{4, body_entries};
+
+// Reads the strips pixel by pixel into the tables. A strip smaller than its table would leave
+// colours undefined; that is a broken build, reported by std::runtime_error naming the strip.
+void load_palettes(const PaletteStrips& strips, Palettes& palettes);
+
+}  // namespace kelvara
