@@ -23,6 +23,10 @@ Surface load_sheet(const char* file_name, const SheetGeometry& geometry) {
     return sheet;
 }
 
+Surface load_strip(const char* file_name) {
+    return load_surface(embedded_asset_path(QString::fromLatin1(file_name)), key_color);
+}
+
 }  // namespace
 
 Sheets load_embedded_sheets() {
@@ -30,6 +34,12 @@ Sheets load_embedded_sheets() {
                   load_sheet("hair_set.png", head_sheet_geometry),
                   load_sheet("cloth_set.png", cloth_sheet_geometry),
                   load_sheet("damage_set.png", damage_sheet_geometry)};
+}
+
+PaletteStrips load_embedded_palette_strips() {
+    return PaletteStrips{load_strip("hair_color_set.png"), load_strip("eye_color_set.png"),
+                         load_strip("cloth_color_set.png"), load_strip("cloth_color_23_set.png"),
+                         load_strip("body_color_set.png")};
 }
 
 }  // namespace kelvara

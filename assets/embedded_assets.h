@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "compositor/palettes.h"
 #include "compositor/sheets.h"
 
 namespace kelvara {
@@ -13,5 +14,8 @@ QString embedded_asset_path(const QString& file_name);
 // decoded, or that does not have its sheet's size, is a broken build: the program cannot run
 // without it, so this throws std::runtime_error naming the sheet.
 Sheets load_embedded_sheets();
+
+// Decodes the five palette strips the same way; sizes are checked when the tables are loaded.
+PaletteStrips load_embedded_palette_strips();
 
 }  // namespace kelvara

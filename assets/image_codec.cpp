@@ -31,8 +31,7 @@ QImage image_from_surface(const Surface& surface) {
 
 Surface load_surface(const QString& path, Colour back_color) {
     QImage image(path);
-    if (image.isNull())
-        return {};
+    if (image.isNull()) return {};
     return surface_from_image(image, back_color);
 }
 

@@ -9,8 +9,7 @@
 // Time from creating the main window (decoding the sheets, building the controls, start-up and
 // the first drawing) until it is shown. Run offscreen; prints the median of several runs.
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     std::vector<double> ms;
     for (int run = 0; run < 15; ++run) {

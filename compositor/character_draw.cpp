@@ -1,5 +1,7 @@
 #include "compositor/character_draw.h"
 
+#include "compositor/recolor.h"
+
 namespace kelvara {
 
 Point view_origin(int size_num) {
@@ -29,8 +31,7 @@ void lay_head(bool face_front_flg, Workspace& w) {
         for (int i = 0; i < 19; ++i) {
             for (int j = 0; j < head_rows_front; ++j) {
                 const Colour c = head.GetPixel(i, j);
-                if (c != key_color)
-                    sprite.SetPixel(i + head_offset.x, j + head_offset.y, c);
+                if (c != key_color) sprite.SetPixel(i + head_offset.x, j + head_offset.y, c);
             }
         }
         return;
@@ -52,13 +53,16 @@ void Character_draw(const EditorState& state, bool face_front_flg, Workspace& w)
     w.pre_pic.PaintPicture(w.pre_cloth_pic, 0, 0, sprite_frame, sprite_frame, 0, 0, sprite_frame,
                            sprite_frame);
     // Damage poses are complete figures: no selected head is laid on them.
-    if (state.type_flg == 0)
-        lay_head(face_front_flg, w);
+    if (state.type_flg == 0) lay_head(face_front_flg, w);
+    recolor_sprite(state, w.pre_pic);
 
-    w.character_view.setBackColor(state.back_color);
-    w.character_view.Cls();
     const Point at = view_origin(state.size_num);
     const int size = sprite_frame * state.size_num;
+    // The view is cleared and the sprite painted over it; the pixels covered by the sprite's
+    // existing columns and rows would be overwritten, so only the rest is cleared.
+    const int covered = w.pre_pic.width() * state.size_num;
+    w.character_view.setBackColor(state.back_color);
+    w.character_view.ClsExcept(at.x, at.y, covered, covered);
     w.character_view.PaintPicture(w.pre_pic, at.x, at.y, size, size, 0, 0, sprite_frame,
                                   sprite_frame);
 }

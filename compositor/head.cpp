@@ -14,11 +14,9 @@ void compose_head(Workspace& w, int hair_index) {
     // The mask is white where the hair is drawn and black where it is transparent; the hair is
     // white where it is transparent. OR-ing the mask whitens the head under the hair, AND-ing
     // the hair then paints the hair into that white and leaves the face where it was transparent.
-    for (Colour& c : w.pre_hair_mask.bits())
-        c = (c == key_color) ? mask_black : mask_white;
+    for (Colour& c : w.pre_hair_mask.bits()) c = (c == key_color) ? mask_black : mask_white;
     for (Colour& c : w.pre_hair_pic.bits()) {
-        if (c == key_color)
-            c = mask_white;
+        if (c == key_color) c = mask_white;
     }
     BitBlt(w.pre_face_pic, 0, 0, 30, 30, w.pre_hair_mask, 0, 0, RasterOp::SRCPAINT);
     BitBlt(w.pre_face_pic, 0, 0, 30, 30, w.pre_hair_pic, 0, 0, RasterOp::SRCAND);

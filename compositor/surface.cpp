@@ -15,12 +15,27 @@ void Surface::Cls() {
     std::fill(pixels_.begin(), pixels_.end(), back_color_);
 }
 
+void Surface::ClsExcept(int x, int y, int w, int h) {
+    const int left = std::clamp(x, 0, width_);
+    const int right = std::clamp(x + std::max(w, 0), left, width_);
+    const int top = std::clamp(y, 0, height_);
+    const int bottom = std::clamp(y + std::max(h, 0), top, height_);
+    for (int j = 0; j < height_; ++j) {
+        Colour* r = row(j);
+        if (j < top || j >= bottom || left == right) {
+            std::fill(r, r + width_, back_color_);
+        } else {
+            std::fill(r, r + left, back_color_);
+            std::fill(r + right, r + width_, back_color_);
+        }
+    }
+}
+
 namespace {
 
 // Source coordinate that destination offset d (0 <= d < dst_len) maps to.
 int map_offset(int d, int dst_len, int src_len) {
-    if (dst_len == src_len)
-        return d;
+    if (dst_len == src_len) return d;
     return static_cast<int>(static_cast<long long>(d) * src_len / dst_len);
 }
 
@@ -28,8 +43,7 @@ int map_offset(int d, int dst_len, int src_len) {
 
 void Surface::PaintPicture(const Surface& source, int x1, int y1, int w1, int h1, int x2, int y2,
                            int w2, int h2) {
-    if (w1 <= 0 || h1 <= 0 || w2 <= 0 || h2 <= 0)
-        return;
+    if (w1 <= 0 || h1 <= 0 || w2 <= 0 || h2 <= 0) return;
 
     // Destination columns that land on this surface and map into the source. The mapping is
     // monotone, so they form one contiguous range.
@@ -37,23 +51,18 @@ void Surface::PaintPicture(const Surface& source, int x1, int y1, int w1, int h1
     int dx_end = std::min(w1, width_ - x1);
     const int dy_begin = std::max(0, -y1);
     const int dy_end = std::min(h1, height_ - y1);
-    while (dx_begin < dx_end && x2 + map_offset(dx_begin, w1, w2) < 0)
-        ++dx_begin;
-    while (dx_begin < dx_end && x2 + map_offset(dx_end - 1, w1, w2) >= source.width_)
-        --dx_end;
-    if (dx_begin >= dx_end || dy_begin >= dy_end)
-        return;
+    while (dx_begin < dx_end && x2 + map_offset(dx_begin, w1, w2) < 0) ++dx_begin;
+    while (dx_begin < dx_end && x2 + map_offset(dx_end - 1, w1, w2) >= source.width_) --dx_end;
+    if (dx_begin >= dx_end || dy_begin >= dy_end) return;
 
     std::vector<int> src_col(static_cast<std::size_t>(dx_end - dx_begin));
-    for (int dx = dx_begin; dx < dx_end; ++dx)
-        src_col[dx - dx_begin] = x2 + map_offset(dx, w1, w2);
+    for (int dx = dx_begin; dx < dx_end; ++dx) src_col[dx - dx_begin] = x2 + map_offset(dx, w1, w2);
 
     int previous_sy = -1;
     const Colour* previous_row = nullptr;
     for (int dy = dy_begin; dy < dy_end; ++dy) {
         const int sy = y2 + map_offset(dy, h1, h2);
-        if (sy < 0 || sy >= source.height_)
-            continue;
+        if (sy < 0 || sy >= source.height_) continue;
         Colour* out = row(y1 + dy) + x1;
         // An enlargement repeats each source row; copying the row just built is much cheaper
         // than mapping every pixel again.
@@ -63,8 +72,7 @@ void Surface::PaintPicture(const Surface& source, int x1, int y1, int w1, int h1
             continue;
         }
         const Colour* in = source.row(sy);
-        for (int dx = dx_begin; dx < dx_end; ++dx)
-            out[dx] = in[src_col[dx - dx_begin]];
+        for (int dx = dx_begin; dx < dx_end; ++dx) out[dx] = in[src_col[dx - dx_begin]];
         previous_sy = sy;
         previous_row = out;
     }

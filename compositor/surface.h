@@ -28,14 +28,16 @@ class Surface {
 
     // Fills the surface with its back colour.
     void Cls();
+    // The same, leaving the rectangle (x, y, w, h) alone: a picture about to be painted there
+    // would overwrite those pixels anyway.
+    void ClsExcept(int x, int y, int w, int h);
 
     // Reads outside the surface give invalid_colour; writes outside it are ignored.
     Colour GetPixel(int x, int y) const {
         return contains(x, y) ? pixels_[index(x, y)] : invalid_colour;
     }
     void SetPixel(int x, int y, Colour c) {
-        if (contains(x, y))
-            pixels_[index(x, y)] = c;
+        if (contains(x, y)) pixels_[index(x, y)] = c;
     }
 
     // Copies the source rectangle (x2, y2, w2, h2) onto the destination rectangle

@@ -11,7 +11,10 @@
 
 namespace kelvara {
 
-CharTool::CharTool(QWidget* parent) : QMainWindow(parent), sheets_(load_embedded_sheets()) {
+CharTool::CharTool(QWidget* parent)
+    : QMainWindow(parent),
+      sheets_(load_embedded_sheets()),
+      strips_(load_embedded_palette_strips()) {
     setObjectName(QStringLiteral("char_tool"));
     setWindowTitle(QStringLiteral("轟陣キャラクターメーカー"));
     build_controls();
@@ -74,6 +77,8 @@ void CharTool::Form_Load() {
     accessory_color->setMaximum(25);
     pants_color->setMaximum(78);
     line_color->setMaximum(78);
+
+    load_palettes(strips_, state.palettes);
 
     // The bars already stand at 0, so no change handler cuts these.
     cut_head_cell(sheets_.face_set, 0, ws_.face_pic);

@@ -143,6 +143,7 @@ class CharTool : public QMainWindow {
     void set_face_hair_controls_enabled(bool enabled);
 
     Sheets sheets_;
+    PaletteStrips strips_;
     Workspace ws_;
     RandomSource rnd_;
     QButtonGroup* size_group_ = nullptr;

@@ -176,13 +176,11 @@ void CharTool::build_controls() {
     line_color = scroll_bar(client, "line_color", 288, 432, 193, 17);
 
     // Invisible holders reach over the right end of the bar below them; the bar stays usable.
-    for (QScrollBar* bar : {eye_color, body_color, cloth_color})
-        bar->raise();
+    for (QScrollBar* bar : {eye_color, body_color, cloth_color}) bar->raise();
 
     auto group = [this](auto& buttons, int checked) {
         auto* g = new QButtonGroup(this);
-        for (int i = 0; i < static_cast<int>(buttons.size()); ++i)
-            g->addButton(buttons[i], i);
+        for (int i = 0; i < static_cast<int>(buttons.size()); ++i) g->addButton(buttons[i], i);
         buttons[checked]->setChecked(true);
         return g;
     };

@@ -11,8 +11,7 @@ void CharTool::colour_changed(QScrollBar* bar, Int16& field, QLabel* readout) {
     const int value = bar->value();
     field = static_cast<Int16>(value);
     readout->setText(QString::number(value));
-    if (draw_flg)
-        Character_draw();
+    if (draw_flg) Character_draw();
 }
 
 void CharTool::hair_color_Change() {
@@ -45,10 +44,8 @@ void CharTool::line_color_Change() {
 }
 
 void CharTool::option_clicked(int index, Int16& flag) {
-    if (index == 0)
-        flag = vb_true;
-    if (index == 1)
-        flag = vb_false;
+    if (index == 0) flag = vb_true;
+    if (index == 1) flag = vb_false;
     Character_draw();
 }
 

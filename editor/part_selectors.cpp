@@ -51,12 +51,10 @@ void CharTool::cloth_type_Change() {
     const int value = cloth_type->value();
     state.cloth_num = to_int16(value);
     // Damage poses draw no head, so the flag is left as the last face pose set it.
-    if (state.type_flg == 0)
-        face_front_flg = is_front_pose(value) ? vb_true : vb_false;
+    if (state.type_flg == 0) face_front_flg = is_front_pose(value) ? vb_true : vb_false;
     cut_pose_cell_for_type(value);
     dbg_cloth_num[0]->setText(QString::number(value));
-    if (draw_flg)
-        Character_draw();
+    if (draw_flg) Character_draw();
     set_school_name();
 }
 
@@ -79,15 +77,11 @@ void CharTool::face_hair_Scroll_Change() {
         return;
     }
     if (value == 2) {
-        if (face_type->value() != face_max)
-            face_type->setValue(face_type->value() + 1);
-        if (hair_type->value() != hair_max)
-            hair_type->setValue(hair_type->value() + 1);
+        if (face_type->value() != face_max) face_type->setValue(face_type->value() + 1);
+        if (hair_type->value() != hair_max) hair_type->setValue(hair_type->value() + 1);
     } else {
-        if (face_type->value() != 0)
-            face_type->setValue(face_type->value() - 1);
-        if (hair_type->value() != 0)
-            hair_type->setValue(hair_type->value() - 1);
+        if (face_type->value() != 0) face_type->setValue(face_type->value() - 1);
+        if (hair_type->value() != 0) hair_type->setValue(hair_type->value() - 1);
     }
     // Back to rest: this runs the handler again, nested, with value 1, which draws once and sets
     // draw_flg again.
@@ -138,8 +132,7 @@ void CharTool::set_face_hair_controls_enabled(bool enabled) {
 }
 
 void CharTool::type_button_Click(int index) {
-    if (state.type_flg == index)
-        return;
+    if (state.type_flg == index) return;
     // The first reset runs under the old type, so leaving the face poses returns face and hair
     // to 0 before they are locked.
     reset_Click();

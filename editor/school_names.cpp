@@ -21,8 +21,7 @@ const std::array<std::pair<int, const char*>, 24> school_by_colour = {{
 
 QString school_name_for_cloth_colour(int cloth_color) {
     for (const auto& [colour, name] : school_by_colour) {
-        if (colour == cloth_color)
-            return QString::fromUtf8(name);
+        if (colour == cloth_color) return QString::fromUtf8(name);
     }
     return {};
 }

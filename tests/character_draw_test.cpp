@@ -2,6 +2,7 @@
 
 #include "compositor/character_draw.h"
 #include "compositor/sheet_colours.h"
+#include "palette_strips.h"
 
 namespace kelvara {
 namespace {
@@ -23,9 +24,10 @@ struct DrawFixture : ::testing::Test {
     void SetUp() override {
         state.size_num = 4;
         state.back_color = grey;
+        state.eye_grey_flg = vb_true;
+        load_palettes(palettegen::generate_palette_strips(), state.palettes);
         for (int j = 0; j < 19; ++j) {
-            for (int i = 0; i < 19; ++i)
-                w.pre_face_pic.SetPixel(i, j, head_at(i, j));
+            for (int i = 0; i < 19; ++i) w.pre_face_pic.SetPixel(i, j, head_at(i, j));
         }
         w.pre_face_pic.SetPixel(5, 5, key_color);
     }
@@ -35,8 +37,7 @@ struct DrawFixture : ::testing::Test {
         w.pre_cloth_pic.Cls();
         for (int y = 16; y < 35; ++y) {
             for (int x = 24; x < 43; ++x) {
-                if (x % 2 == 1)
-                    w.pre_cloth_pic.SetPixel(x, y, body);
+                if (x % 2 == 1) w.pre_cloth_pic.SetPixel(x, y, body);
             }
         }
     }
@@ -45,8 +46,7 @@ struct DrawFixture : ::testing::Test {
     void coded_sprite() {
         state.type_flg = 1;  // no head
         for (int y = 0; y < 63; ++y) {
-            for (int x = 0; x < 63; ++x)
-                w.pre_cloth_pic.SetPixel(x, y, sprite_at(x, y));
+            for (int x = 0; x < 63; ++x) w.pre_cloth_pic.SetPixel(x, y, sprite_at(x, y));
         }
     }
 };
@@ -58,11 +58,11 @@ TEST_F(DrawFixture, BehindModeShowsTheHeadOnlyWhereTheBodyIsTransparent) {
         for (int i = 0; i < 19; ++i) {
             const int x = i + 24;
             const int y = j + 16;
-            Colour expected = key_color;
+            Colour expected = grey;
             if (x % 2 == 1) {
                 expected = body;
             } else if (j <= 12) {
-                expected = (i == 5 && j == 5) ? key_color : head_at(i, j);
+                expected = (i == 5 && j == 5) ? grey : head_at(i, j);
             }
             ASSERT_EQ(w.pre_pic.GetPixel(x, y), expected) << i << "," << j;
         }
@@ -76,10 +76,9 @@ TEST_F(DrawFixture, FrontModeCoversTheBodyDownToHeadRow11) {
         for (int i = 0; i < 19; ++i) {
             const int x = i + 24;
             const int y = j + 16;
-            const Colour under = (x % 2 == 1) ? body : key_color;
+            const Colour under = (x % 2 == 1) ? body : grey;
             Colour expected = under;
-            if (j <= 11 && !(i == 5 && j == 5))
-                expected = head_at(i, j);
+            if (j <= 11 && !(i == 5 && j == 5)) expected = head_at(i, j);
             ASSERT_EQ(w.pre_pic.GetPixel(x, y), expected) << i << "," << j;
         }
     }
@@ -89,7 +88,7 @@ TEST_F(DrawFixture, DamagePosesGetNoHead) {
     striped_body();
     state.type_flg = 1;
     Character_draw(state, false, w);
-    EXPECT_EQ(w.pre_pic.GetPixel(24, 16), key_color);
+    EXPECT_EQ(w.pre_pic.GetPixel(24, 16), grey);
     EXPECT_EQ(w.pre_pic.GetPixel(25, 16), body);
 }
 
@@ -99,8 +98,7 @@ TEST_F(DrawFixture, PrePicIsClearedBeforeEachDraw) {
     w.pre_cloth_pic.Cls();
     state.type_flg = 1;
     Character_draw(state, false, w);
-    for (Colour c : w.pre_pic.bits())
-        ASSERT_EQ(c, key_color);
+    for (Colour c : w.pre_pic.bits()) ASSERT_EQ(c, grey);
 }
 
 TEST_F(DrawFixture, AtSize4TheViewShowsSpriteColumns0To65) {
@@ -109,8 +107,9 @@ TEST_F(DrawFixture, AtSize4TheViewShowsSpriteColumns0To65) {
     const Surface& v = w.character_view;
     EXPECT_EQ(v.GetPixel(0, 0), sprite_at(0, 0));
     EXPECT_EQ(v.GetPixel(251, 3), sprite_at(62, 0));
-    // Column 63 of the sprite exists only in pre_pic (key colour), 64 and 65 nowhere.
-    EXPECT_EQ(v.GetPixel(252, 0), key_color);
+    // Column 63 of the sprite is transparent and comes out in the background colour; 64 and 65
+    // exist nowhere, so the view keeps its own background there.
+    EXPECT_EQ(v.GetPixel(252, 0), grey);
     EXPECT_EQ(v.GetPixel(256, 0), grey);
     EXPECT_EQ(v.GetPixel(263, 263), grey);
 }
@@ -143,23 +142,36 @@ TEST_F(DrawFixture, AtSizes5And6TheSpriteIsCutOnEverySide) {
     EXPECT_EQ(w.character_view.GetPixel(263, 263), sprite_at(55, 55));
 }
 
-TEST_F(DrawFixture, BackgroundColourChangesOnlyTheAreaAroundTheSprite) {
+TEST_F(DrawFixture, BackgroundColourChangesTheAreaAroundAndTheTransparentPixelsOnly) {
     coded_sprite();
+    w.pre_cloth_pic.SetPixel(10, 10, key_color);
     state.size_num = 2;
     Character_draw(state, false, w);
     const Surface before = w.character_view;
-    state.back_color = RGB(255, 255, 255);
+    const Colour white = RGB(255, 255, 255);
+    state.back_color = white;
     Character_draw(state, false, w);
     for (int y = 0; y < 264; ++y) {
         for (int x = 0; x < 264; ++x) {
-            const bool inside = x >= 67 && y >= 67 && x < 67 + 128 && y < 67 + 128;
-            if (inside) {
-                ASSERT_EQ(w.character_view.GetPixel(x, y), before.GetPixel(x, y));
-            } else {
-                ASSERT_EQ(w.character_view.GetPixel(x, y), RGB(255, 255, 255));
-            }
+            // The sprite's 63 drawn columns and rows at x2, less its one transparent pixel.
+            const bool drawn = x >= 67 && y >= 67 && x < 67 + 126 && y < 67 + 126 &&
+                               !((x - 67) / 2 == 10 && (y - 67) / 2 == 10);
+            ASSERT_EQ(w.character_view.GetPixel(x, y), drawn ? before.GetPixel(x, y) : white)
+                << x << "," << y;
         }
     }
+}
+
+TEST_F(DrawFixture, ViewShowsTheSpriteInItsSelectedColours) {
+    w.pre_cloth_pic.Cls();
+    w.pre_cloth_pic.SetPixel(30, 40, cloth_template[1]);
+    w.pre_cloth_pic.SetPixel(31, 40, eye_template);
+    state.cloth_color_num = 9;
+    state.type_flg = 1;
+    Character_draw(state, false, w);
+    EXPECT_EQ(w.pre_pic.GetPixel(30, 40), state.palettes.cloth_palette[9][2]);
+    EXPECT_EQ(w.character_view.GetPixel(4 * 30 + 3, 4 * 40), state.palettes.cloth_palette[9][2]);
+    EXPECT_EQ(w.character_view.GetPixel(4 * 31, 4 * 40 + 3), RGB(66, 49, 66));
 }
 
 }  // namespace

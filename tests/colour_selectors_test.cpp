@@ -85,10 +85,37 @@ TEST_F(ColourSelectors, SchoolTableHasTwentyThreeNamesOnItsKeys) {
         w.cloth_color->setValue(c);
         const QString n = w.colth_name_label->text();
         EXPECT_EQ(!n.isEmpty(), keys.count(c) == 1) << c;
-        if (!n.isEmpty())
-            names.insert(n);
+        if (!n.isEmpty()) names.insert(n);
     }
     EXPECT_EQ(names.size(), 23u);
+}
+
+TEST_F(ColourSelectors, SelectedColoursReachTheView) {
+    w.hair_color->setValue(10);
+    w.body_color->setValue(4);
+    w.cloth_color->setValue(12);
+    EXPECT_EQ(w.workspace().pre_pic, expected_sprite(0, 0, 0, false));
+    int hair = 0;
+    int skin = 0;
+    for (Colour c : w.workspace().pre_pic.bits()) {
+        hair += c == w.state.palettes.hair_palette[10][2];
+        skin += c == w.state.palettes.body_palette[4][2];
+        ASSERT_NE(c, hair_template[1]);
+        ASSERT_NE(c, cloth_template[1]);
+        ASSERT_NE(c, key_color);
+    }
+    EXPECT_GT(hair, 5);
+    EXPECT_GT(skin, 5);
+}
+
+TEST_F(ColourSelectors, OptionsRedrawInTheirColours) {
+    w.body_color->setValue(4);
+    w.body_c_option_b[0]->click();
+    for (Colour c : w.workspace().pre_pic.bits()) ASSERT_NE(c, w.state.palettes.body_palette[4][1]);
+    w.body_c_option_b[1]->click();
+    w.eye_optjion_b[1]->click();
+    EXPECT_EQ(w.workspace().pre_pic, expected_sprite(0, 0, 0, false));
+    for (Colour c : w.workspace().pre_pic.bits()) ASSERT_NE(c, eye_grey_template);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <memory>
 
+#include "compositor/recolor.h"
 #include "compositor/sheet_colours.h"
 #include "compositor/sheets.h"
 #include "editor/char_tool.h"
@@ -28,7 +29,8 @@ struct EditorFixture : ::testing::Test {
     }
 
     // The sprite the program should compose from the sheets, worked out pixel by pixel straight
-    // from the cells: pose cell, then the head (hair over face) behind or in front of it.
+    // from the cells: pose cell, then the head (hair over face) behind or in front of it, then
+    // the recolouring (checked on its own against the pixel-by-pixel rule).
     Surface expected_sprite(int face, int hair, int pose, bool front) const {
         const Sheets& s = w.sheets();
         const Point pose_at = cell_origin(cloth_sheet_geometry, pose);
@@ -50,10 +52,10 @@ struct EditorFixture : ::testing::Test {
                     head = key_color;
                 }
                 const bool body_there = sprite.GetPixel(24 + i, 16 + j) != key_color;
-                if (front ? head != key_color : !body_there)
-                    sprite.SetPixel(24 + i, 16 + j, head);
+                if (front ? head != key_color : !body_there) sprite.SetPixel(24 + i, 16 + j, head);
             }
         }
+        recolor_sprite(w.state, sprite);
         return sprite;
     }
 };

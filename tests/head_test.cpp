@@ -25,8 +25,7 @@ TEST(ComposeHead, EmptyHairGivesTheBareFace) {
     fill_cells(w);
     compose_head(w, 75);
     for (int y = 0; y < 19; ++y) {
-        for (int x = 0; x < 19; ++x)
-            ASSERT_EQ(w.pre_face_pic.GetPixel(x, y), face_at(x, y));
+        for (int x = 0; x < 19; ++x) ASSERT_EQ(w.pre_face_pic.GetPixel(x, y), face_at(x, y));
     }
 }
 

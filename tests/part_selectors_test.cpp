@@ -116,14 +116,16 @@ TEST_F(PartSelectors, DamageTypeFromAFrontPoseResetsThenShowsDamagePoseZero) {
                                                       w.face_hair_up, w.face_hair_max}) {
         EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
     }
-    // Damage pose 0 is a complete figure: pre_pic is its cell, with no head laid on it.
+    // Damage pose 0 is a complete figure: pre_pic is its cell, recoloured, with no head on it.
     const Point at = cell_origin(damage_sheet_geometry, 0);
+    Surface figure(64, 64, key_color);
     for (int y = 0; y < 63; ++y) {
         for (int x = 0; x < 63; ++x) {
-            ASSERT_EQ(w.workspace().pre_pic.GetPixel(x, y),
-                      w.sheets().damage_set.GetPixel(at.x + x, at.y + y));
+            figure.SetPixel(x, y, w.sheets().damage_set.GetPixel(at.x + x, at.y + y));
         }
     }
+    recolor_sprite(w.state, figure);
+    EXPECT_EQ(w.workspace().pre_pic, figure);
 
     w.cloth_type->setValue(53);
     EXPECT_EQ(w.cloth_type->value(), 53);

@@ -14,8 +14,7 @@ Canvas block(int size, int x0, int y0, int width, int height, const PartStyle& s
     Canvas c(size, size);
     c.begin_part(style);
     for (int y = y0; y < y0 + height; ++y) {
-        for (int x = x0; x < x0 + width; ++x)
-            c.plot(x, y, Material::skin);
+        for (int x = x0; x < x0 + width; ++x) c.plot(x, y, Material::skin);
     }
     return c;
 }
@@ -23,8 +22,7 @@ Canvas block(int size, int x0, int y0, int width, int height, const PartStyle& s
 // Rows a stroke covers in column x.
 int rows_covered(const Canvas& c, int x) {
     int n = 0;
-    for (int y = 0; y < c.height(); ++y)
-        n += c.part_at(x, y) != 0 ? 1 : 0;
+    for (int y = 0; y < c.height(); ++y) n += c.part_at(x, y) != 0 ? 1 : 0;
     return n;
 }
 
@@ -51,8 +49,7 @@ TEST(SheetgenCanvas, TheLaterPartCarriesTheLineBetweenParts) {
     Canvas c = block(12, 1, 1, 10, 10);
     c.begin_part();
     for (int y = 1; y <= 10; ++y) {
-        for (int x = 6; x <= 10; ++x)
-            c.plot(x, y, Material::cloth);
+        for (int x = 6; x <= 10; ++x) c.plot(x, y, Material::cloth);
     }
     const Surface s = c.render();
     // The earlier part is shaded where the later one stands on it, not outlined.
@@ -135,8 +132,7 @@ TEST(SheetgenFont, DrawsDistinctDigitsWithinTheirWidth) {
         int inked = 0;
         for (int y = 0; y < 7; ++y) {
             for (int x = 0; x < 8; ++x) {
-                if (s.GetPixel(x, y) == key_color)
-                    continue;
+                if (s.GetPixel(x, y) == key_color) continue;
                 ++inked;
                 EXPECT_TRUE(x >= 1 && x <= 3 && y >= 1 && y <= 5) << d << " at " << x << "," << y;
             }

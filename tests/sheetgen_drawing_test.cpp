@@ -38,8 +38,7 @@ TEST(SheetgenDrawing, CellsUseOnlyTheSheetPalette) {
     // Marker red is allowed in hair only; where it may lie is the layout tests' business.
     const auto check = [](const Surface& cell, bool red_allowed, const char* kind, int i) {
         for (const Colour c : cell.bits()) {
-            if (red_allowed && c == marker_red)
-                continue;
+            if (red_allowed && c == marker_red) continue;
             ASSERT_TRUE(in_sheet_palette(c)) << kind << " " << i << " has colour " << c;
         }
     };
@@ -47,10 +46,8 @@ TEST(SheetgenDrawing, CellsUseOnlyTheSheetPalette) {
         check(draw_face_cell(i), false, "face", i);
         check(draw_hair_cell(i), true, "hair", i);
     }
-    for (int i = 0; i < pose_count; ++i)
-        check(draw_pose_cell(i), false, "pose", i);
-    for (int i = 0; i < damage_pose_count; ++i)
-        check(draw_damage_cell(i), false, "damage", i);
+    for (int i = 0; i < pose_count; ++i) check(draw_pose_cell(i), false, "pose", i);
+    for (int i = 0; i < damage_pose_count; ++i) check(draw_damage_cell(i), false, "damage", i);
 }
 
 TEST(SheetgenDrawing, EveryIndexHasADrawing) {
@@ -60,18 +57,15 @@ TEST(SheetgenDrawing, EveryIndexHasADrawing) {
             EXPECT_GT(drawn_count(draw_hair_cell(i)), 0) << "hair " << i;
         }
     }
-    for (int i = 0; i < pose_count; ++i)
-        EXPECT_GT(drawn_count(draw_pose_cell(i)), 0) << i;
-    for (int i = 0; i < damage_pose_count; ++i)
-        EXPECT_GT(drawn_count(draw_damage_cell(i)), 0) << i;
+    for (int i = 0; i < pose_count; ++i) EXPECT_GT(drawn_count(draw_pose_cell(i)), 0) << i;
+    for (int i = 0; i < damage_pose_count; ++i) EXPECT_GT(drawn_count(draw_damage_cell(i)), 0) << i;
 }
 
 TEST(SheetgenDrawing, DrawingsAreDistinct) {
     const auto distinct = [](Surface (*draw)(int), int count, int skip) {
         std::set<std::vector<Colour>> seen;
         for (int i = 0; i < count; ++i) {
-            if (i != skip)
-                seen.insert(draw(i).bits());
+            if (i != skip) seen.insert(draw(i).bits());
         }
         return static_cast<int>(seen.size());
     };
@@ -94,14 +88,11 @@ TEST(SheetgenDrawing, FiguresStayInsideTheFrameBounds) {
         Strays s;
         for (int y = 0; y < sprite_frame; ++y) {
             for (int x = 0; x < sprite_frame; ++x) {
-                if (!drawn(frame.GetPixel(x, y)))
-                    continue;
+                if (!drawn(frame.GetPixel(x, y))) continue;
                 if (x < 3 || x > 53 || y < 13 || y > 53) {
-                    if (s.outside++ == 0)
-                        s.first = {x, y};
+                    if (s.outside++ == 0) s.first = {x, y};
                 }
-                if (x == 3)
-                    s.column3_rows.push_back(y);
+                if (x == 3) s.column3_rows.push_back(y);
             }
         }
         return s;
@@ -122,11 +113,9 @@ TEST(SheetgenDrawing, FiguresStayInsideTheFrameBounds) {
 // Every face ends on one jaw line, and every pose continues it below, so any face fits any body.
 TEST(SheetgenDrawing, FacesAndPosesMeetAtTheJaw) {
     const auto is_jaw_row = [](const Surface& s, int y, int x0) {
-        if (!is_outline(s.GetPixel(x0 + 3, y)) || !is_outline(s.GetPixel(x0 + 15, y)))
-            return false;
+        if (!is_outline(s.GetPixel(x0 + 3, y)) || !is_outline(s.GetPixel(x0 + 15, y))) return false;
         for (int x = x0 + 4; x <= x0 + 14; ++x) {
-            if (!is_skin(s.GetPixel(x, y)))
-                return false;
+            if (!is_skin(s.GetPixel(x, y))) return false;
         }
         return true;
     };
@@ -149,8 +138,7 @@ TEST(SheetgenDrawing, FacesAndPosesMeetAtTheJaw) {
 TEST(SheetgenDrawing, PosesLeaveTheHeadSquareToTheHead) {
     for (int i = 0; i < pose_count; ++i) {
         EXPECT_EQ(sheetgen::pose_has_head_in_front(i), head_in_front_pose(i)) << i;
-        if (head_in_front_pose(i))
-            continue;
+        if (head_in_front_pose(i)) continue;
         const Surface pose = draw_pose_cell(i);
         for (int y = head_offset.y; y < head_offset.y + head_rows_behind; ++y) {
             for (int x = head_offset.x; x < head_offset.x + 19; ++x) {

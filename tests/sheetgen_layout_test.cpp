@@ -42,8 +42,7 @@ Ink ink_in(const Surface& s, int x0, int y0, int width, int height) {
         for (int x = x0; x < x0 + width; ++x) {
             const Colour c = s.GetPixel(x, y);
             ink.picture.push_back(c);
-            if (c != sheetgen::header_ink)
-                continue;
+            if (c != sheetgen::header_ink) continue;
             ++ink.count;
             ink.left = std::min(ink.left, x - x0);
             ink.right = std::max(ink.right, x - x0);
@@ -63,8 +62,7 @@ TEST(SheetgenLayout, SheetsHaveTheirSizes) {
 
 TEST(SheetgenLayout, HeadSheetGridAndHeaderStrips) {
     for (const NamedSheet& s : all_sheets()) {
-        if (&s.geometry != &head_sheet_geometry)
-            continue;
+        if (&s.geometry != &head_sheet_geometry) continue;
         SCOPED_TRACE(s.name);
         for (int y = 0; y < s.sheet.height(); ++y) {
             for (int x = 0; x < s.sheet.width(); ++x) {
@@ -99,8 +97,7 @@ TEST(SheetgenLayout, HeadSheetGridAndHeaderStrips) {
 
 TEST(SheetgenLayout, PoseSheetGridAndHeaderColumn) {
     for (const NamedSheet& s : all_sheets()) {
-        if (&s.geometry == &head_sheet_geometry)
-            continue;
+        if (&s.geometry == &head_sheet_geometry) continue;
         SCOPED_TRACE(s.name);
         for (int y = 0; y < s.sheet.height(); ++y) {
             for (int x = 0; x < s.sheet.width(); ++x) {
@@ -150,8 +147,7 @@ TEST(SheetgenLayout, CellsPastTheLastIndexAreEmpty) {
         for (int y = 0; y < sprite_frame; ++y) {
             for (int x = 0; x < sprite_frame; ++x) {
                 const Colour c = cell.GetPixel(x, y);
-                if (!drawn(c))
-                    continue;
+                if (!drawn(c)) continue;
                 EXPECT_TRUE(is_outline(c)) << "damage " << i;
                 EXPECT_TRUE(x >= 26 && x <= 40 && y >= 30 && y <= 36)
                     << "damage " << i << " at " << x << "," << y;
@@ -173,8 +169,7 @@ TEST(SheetgenLayout, MarkerRedOnlyAtTheHairHoles) {
     for (const Surface* sheet : {&s.face_set, &s.hair_set}) {
         for (int y = 0; y < sheet->height(); ++y) {
             for (int x = 0; x < sheet->width(); ++x) {
-                if (sheet->GetPixel(x, y) != marker_red)
-                    continue;
+                if (sheet->GetPixel(x, y) != marker_red) continue;
                 ASSERT_EQ(sheet, &s.hair_set) << "red in the face sheet at " << x << "," << y;
                 const int i = (x - 21) / 20 * 10 + (y - 21) / 20;
                 found.insert({i, (y - 21) % 20 * 19 + (x - 21) % 20});

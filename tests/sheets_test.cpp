@@ -15,8 +15,7 @@ Colour where(int x, int y) {
 Surface position_sheet(const SheetGeometry& g) {
     Surface s(g.width, g.height, key_color);
     for (int y = 0; y < g.height; ++y) {
-        for (int x = 0; x < g.width; ++x)
-            s.SetPixel(x, y, where(x, y));
+        for (int x = 0; x < g.width; ++x) s.SetPixel(x, y, where(x, y));
     }
     return s;
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "compositor/sheet_colours.h"
 #include "compositor/surface.h"
 
@@ -14,21 +16,18 @@ Colour coded(int x, int y) {
 Surface coded_surface(int w, int h) {
     Surface s(w, h, key_color);
     for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x)
-            s.SetPixel(x, y, coded(x, y));
+        for (int x = 0; x < w; ++x) s.SetPixel(x, y, coded(x, y));
     }
     return s;
 }
 
 TEST(Surface, StartsInItsBackColourAndClsRestoresIt) {
     Surface s(5, 4, RGB(1, 2, 3));
-    for (Colour c : s.bits())
-        EXPECT_EQ(c, RGB(1, 2, 3));
+    for (Colour c : s.bits()) EXPECT_EQ(c, RGB(1, 2, 3));
     s.SetPixel(2, 2, key_color);
     s.setBackColor(RGB(9, 9, 9));
     s.Cls();
-    for (Colour c : s.bits())
-        EXPECT_EQ(c, RGB(9, 9, 9));
+    for (Colour c : s.bits()) EXPECT_EQ(c, RGB(9, 9, 9));
 }
 
 TEST(Surface, PixelAccessOutsideIsHarmless) {
@@ -36,10 +35,27 @@ TEST(Surface, PixelAccessOutsideIsHarmless) {
     s.SetPixel(-1, 0, marker_red);
     s.SetPixel(3, 1, marker_red);
     s.SetPixel(1, 3, marker_red);
-    for (Colour c : s.bits())
-        EXPECT_EQ(c, key_color);
+    for (Colour c : s.bits()) EXPECT_EQ(c, key_color);
     EXPECT_EQ(s.GetPixel(-1, 0), invalid_colour);
     EXPECT_EQ(s.GetPixel(0, 3), invalid_colour);
+}
+
+TEST(Surface, ClsExceptLeavesOnlyItsRectangle) {
+    for (const auto& [x, y, w, h] :
+         {std::array<int, 4>{2, 1, 3, 2}, std::array<int, 4>{-4, -4, 6, 6},
+          std::array<int, 4>{5, 5, 10, 10}, std::array<int, 4>{9, 9, 2, 2},
+          std::array<int, 4>{0, 0, 0, 0}}) {
+        Surface s = coded_surface(8, 6);
+        s.setBackColor(key_color);
+        s.ClsExcept(x, y, w, h);
+        for (int j = 0; j < 6; ++j) {
+            for (int i = 0; i < 8; ++i) {
+                const bool kept = i >= x && i < x + w && j >= y && j < y + h;
+                ASSERT_EQ(s.GetPixel(i, j), kept ? coded(i, j) : key_color)
+                    << x << "," << y << " " << i << "," << j;
+            }
+        }
+    }
 }
 
 TEST(PaintPicture, CopiesEveryPixelUnchangedIncludingKeyColour) {

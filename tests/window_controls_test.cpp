@@ -37,8 +37,7 @@ TEST(ScrollBarContract, HandlerCanResetItsOwnBarAndRunsAgainNested) {
     std::vector<int> seen;
     QObject::connect(&spin, &QScrollBar::valueChanged, [&](int v) {
         seen.push_back(v);
-        if (v != 1)
-            spin.setValue(1);
+        if (v != 1) spin.setValue(1);
     });
     spin.setValue(2);
     EXPECT_EQ(seen, (std::vector<int>{2, 1}));

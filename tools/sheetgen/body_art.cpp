@@ -105,8 +105,7 @@ void paint_leg(Canvas& c, Point hip, const Limb& leg, const OutfitStyle& o, int 
         c.begin_part(style);
         const Point hem = lerp(hip, leg.joint, 3, 5);
         c.capsule(hip, hem, 7, o.legwear);
-        if (o.trim != Material::none)
-            c.capsule(hip, hem, 1, o.trim);
+        if (o.trim != Material::none) c.capsule(hip, hem, 1, o.trim);
     }
     if (o.socks) {
         c.begin_part(style);
@@ -129,8 +128,7 @@ void paint_torso(Canvas& c, const Skeleton& b, const Frame& f, const OutfitStyle
         for (int k = 3; k <= 9; k += 3)
             c.plot(f.at(b.neck, k, 2).x, f.at(b.neck, k, 2).y, Material::accessory);
     }
-    if (o.belt != Material::none)
-        c.capsule(f.at(hem, -2, 5), f.at(hem, -2, -5), 1, o.belt);
+    if (o.belt != Material::none) c.capsule(f.at(hem, -2, 5), f.at(hem, -2, -5), 1, o.belt);
     if (o.collar) {
         c.begin_part();
         c.capsule(f.at(b.neck, 0, 3), f.at(b.neck, 0, -3), 3, o.top);

@@ -33,8 +33,7 @@ bool near_segment(Half p, Half a, Half b, std::int64_t radius) {
     const std::int64_t length2 = dx * dx + dy * dy;
     const std::int64_t t = px * dx + py * dy;
     const std::int64_t r2 = radius * radius;
-    if (length2 == 0 || t <= 0)
-        return px * px + py * py <= r2;
+    if (length2 == 0 || t <= 0) return px * px + py * py <= r2;
     if (t >= length2) {
         const std::int64_t qx = p.x - b.x;
         const std::int64_t qy = p.y - b.y;
@@ -67,16 +66,13 @@ int Canvas::begin_part(const PartStyle& style) {
 }
 
 void Canvas::plot(int x, int y, Material m) {
-    if (!contains(x, y) || parts_.empty())
-        return;
-    if (x < clip_left_ || x > clip_right_ || y < clip_top_ || y > clip_bottom_)
-        return;
+    if (!contains(x, y) || parts_.empty()) return;
+    if (x < clip_left_ || x > clip_right_ || y < clip_top_ || y > clip_bottom_) return;
     pixels_[y * width_ + x] = {static_cast<std::uint16_t>(parts_.size()), m};
 }
 
 void Canvas::erase(int x, int y) {
-    if (contains(x, y))
-        pixels_[y * width_ + x] = {};
+    if (contains(x, y)) pixels_[y * width_ + x] = {};
 }
 
 void Canvas::capsule(Point a, Point b, int thickness, Material m) {
@@ -85,8 +81,7 @@ void Canvas::capsule(Point a, Point b, int thickness, Material m) {
     const int reach = thickness / 2 + 1;
     for (int y = std::min(a.y, b.y) - reach; y <= std::max(a.y, b.y) + reach; ++y) {
         for (int x = std::min(a.x, b.x) - reach; x <= std::max(a.x, b.x) + reach; ++x) {
-            if (near_segment(centre_of(x, y), ha, hb, thickness))
-                plot(x, y, m);
+            if (near_segment(centre_of(x, y), ha, hb, thickness)) plot(x, y, m);
         }
     }
 }
@@ -96,8 +91,7 @@ void Canvas::disc(Point centre, int thickness, Material m) {
 }
 
 void Canvas::polygon(std::span<const Point> corners, Material m) {
-    if (corners.size() < 3)
-        return;
+    if (corners.size() < 3) return;
     int left = corners[0].x, right = left, top = corners[0].y, bottom = top;
     for (const Point& c : corners) {
         left = std::min(left, c.x);
@@ -119,8 +113,7 @@ void Canvas::polygon(std::span<const Point> corners, Material m) {
                 any_left = any_left || cross > 0;
                 any_right = any_right || cross < 0;
             }
-            if (!(any_left && any_right))
-                plot(x, y, m);
+            if (!(any_left && any_right)) plot(x, y, m);
         }
     }
 }
@@ -151,10 +144,8 @@ bool Canvas::is_edge(int x, int y, bool& against_empty) const {
     against_empty = false;
     for (const auto& n : neighbours) {
         const int other = part_at(x + n[0], y + n[1]);
-        if (other == 0)
-            against_empty = true;
-        if (other < part)
-            edge = true;
+        if (other == 0) against_empty = true;
+        if (other < part) edge = true;
     }
     return edge;
 }
@@ -186,8 +177,7 @@ Surface Canvas::render() const {
     std::vector<bool> edge_to_empty(pixels_.size(), false);
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
-            if (at(x, y).part == 0)
-                continue;
+            if (at(x, y).part == 0) continue;
             bool empty = false;
             edge[y * width_ + x] = is_edge(x, y, empty);
             edge_to_empty[y * width_ + x] = empty;
@@ -196,8 +186,7 @@ Surface Canvas::render() const {
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
             const Pixel& p = at(x, y);
-            if (p.part == 0)
-                continue;
+            if (p.part == 0) continue;
             const PartStyle& style = parts_[p.part - 1];
             const std::size_t k = static_cast<std::size_t>(y * width_ + x);
             if (edge[k]) {

@@ -34,8 +34,7 @@ int add_skull(Canvas& canvas, Point head) {
 void add_neck(Canvas& canvas, Point head, int length) {
     canvas.begin_part();
     for (int j = 14; j <= 15 + length; ++j) {
-        for (int i = 9; i <= 13; ++i)
-            canvas.plot(head.x + i, head.y + j, Material::skin);
+        for (int i = 9; i <= 13; ++i) canvas.plot(head.x + i, head.y + j, Material::skin);
     }
 }
 

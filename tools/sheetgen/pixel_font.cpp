@@ -35,8 +35,7 @@ constexpr Glyph glyphs[] = {
 
 const Glyph* find_glyph(char ch) {
     for (const Glyph& g : glyphs) {
-        if (g.ch == ch)
-            return &g;
+        if (g.ch == ch) return &g;
     }
     return nullptr;
 }
@@ -47,10 +46,8 @@ int text_width(std::string_view text) {
     int width = 0;
     for (char ch : text) {
         const Glyph* g = find_glyph(ch);
-        if (g == nullptr)
-            continue;
-        if (width > 0)
-            ++width;
+        if (g == nullptr) continue;
+        if (width > 0) ++width;
         width += static_cast<int>(g->rows[0].size());
     }
     return width;
@@ -60,8 +57,7 @@ void draw_text(Surface& target, Point origin, std::string_view text, Colour colo
     int x = origin.x;
     for (char ch : text) {
         const Glyph* g = find_glyph(ch);
-        if (g == nullptr)
-            continue;
+        if (g == nullptr) continue;
         for (int j = 0; j < glyph_height; ++j) {
             for (std::size_t i = 0; i < g->rows[j].size(); ++i) {
                 if (g->rows[j][i] == '#')

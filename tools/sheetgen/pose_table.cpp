@@ -148,8 +148,7 @@ PoseEntry pose_entry(int index) {
         }
         return poses;
     }();
-    if (index < first_other_outfit_pose)
-        return uniform[index];
+    if (index < first_other_outfit_pose) return uniform[index];
     const int k = index - first_other_outfit_pose;
     const int per_outfit = static_cast<int>(std::size(outfit_moves));
     const Keyframe& m = moves[outfit_moves[k % per_outfit]];
@@ -168,8 +167,7 @@ Surface draw_pose(const PoseEntry& pose) {
     const int first_pose_row = head_in_frame.y + last_face_row + (pose.head_in_front ? 0 : 1);
     for (int y = 0; y < first_pose_row; ++y) {
         for (int x = 0; x < sprite_frame; ++x) {
-            if (canvas.part_at(x, y) == skull)
-                frame.SetPixel(x, y, key_color);
+            if (canvas.part_at(x, y) == skull) frame.SetPixel(x, y, key_color);
         }
     }
     paint_mouth(frame, head_in_frame, pose.mouth);

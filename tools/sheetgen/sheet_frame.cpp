@@ -10,8 +10,7 @@ namespace {
 
 void fill_rect(Surface& s, int x0, int y0, int width, int height, Colour c) {
     for (int y = y0; y < y0 + height; ++y) {
-        for (int x = x0; x < x0 + width; ++x)
-            s.SetPixel(x, y, c);
+        for (int x = x0; x < x0 + width; ++x) s.SetPixel(x, y, c);
     }
 }
 
@@ -22,10 +21,8 @@ Surface blank_head_sheet(std::string_view label) {
     Surface sheet(g.width, g.height, key_color);
     fill_rect(sheet, 0, 0, g.width, g.pitch, head_header_colour);
     fill_rect(sheet, 0, 0, g.pitch, g.height, head_header_colour);
-    for (int x = 0; x < g.width; x += g.pitch)
-        fill_rect(sheet, x, 0, 1, g.height, grid_colour);
-    for (int y = 0; y < g.height; y += g.pitch)
-        fill_rect(sheet, 0, y, g.width, 1, grid_colour);
+    for (int x = 0; x < g.width; x += g.pitch) fill_rect(sheet, x, 0, 1, g.height, grid_colour);
+    for (int y = 0; y < g.height; y += g.pitch) fill_rect(sheet, 0, y, g.width, 1, grid_colour);
 
     const int box = g.cell_size;
     draw_text_centred(sheet, {1, 1}, box, box, label, header_ink);

@@ -24,26 +24,22 @@ void fill_cells(Surface& sheet, const SheetGeometry& g, DrawCell draw_cell) {
 }  // namespace
 
 Surface draw_face_cell(int index) {
-    if (index < 0 || index >= face_count)
-        return Surface(head_size, head_size, key_color);
+    if (index < 0 || index >= face_count) return Surface(head_size, head_size, key_color);
     return draw_face(face_features(index));
 }
 
 Surface draw_hair_cell(int index) {
-    if (index < 0 || index >= face_count)
-        return Surface(head_size, head_size, key_color);
+    if (index < 0 || index >= face_count) return Surface(head_size, head_size, key_color);
     return draw_hair(hair_style(index), hair_holes(index));
 }
 
 Surface draw_pose_cell(int index) {
-    if (index < 0 || index >= pose_count)
-        return Surface(sprite_frame, sprite_frame, key_color);
+    if (index < 0 || index >= pose_count) return Surface(sprite_frame, sprite_frame, key_color);
     return draw_pose(pose_entry(index));
 }
 
 Surface draw_damage_cell(int index) {
-    if (index >= damage_pose_count && index < damage_cells)
-        return draw_unused_damage_cell();
+    if (index >= damage_pose_count && index < damage_cells) return draw_unused_damage_cell();
     if (index < 0 || index >= damage_pose_count) {
         return Surface(sprite_frame, sprite_frame, key_color);
     }

@@ -37,8 +37,7 @@ void stamp(Surface& target, Point origin, StampRows rows) {
     for (std::string_view row : rows) {
         for (std::size_t i = 0; i < row.size(); ++i) {
             const Colour c = stamp_colour(row[i]);
-            if (c != invalid_colour)
-                target.SetPixel(origin.x + static_cast<int>(i), y, c);
+            if (c != invalid_colour) target.SetPixel(origin.x + static_cast<int>(i), y, c);
         }
         ++y;
     }
@@ -48,8 +47,7 @@ void overlay(Surface& target, const Surface& source, Point origin) {
     for (int y = 0; y < source.height(); ++y) {
         for (int x = 0; x < source.width(); ++x) {
             const Colour c = source.GetPixel(x, y);
-            if (c != key_color)
-                target.SetPixel(origin.x + x, origin.y + y, c);
+            if (c != key_color) target.SetPixel(origin.x + x, origin.y + y, c);
         }
     }
 }
