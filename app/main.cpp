@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <exception>
 
 #include "editor/char_tool.h"
@@ -8,6 +9,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     try {
         kelvara::CharTool window;
+        // Opens centred on the screen.
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            window.move(area.center() - window.rect().center());
+        }
         window.show();
         return app.exec();
     } catch (const std::exception& e) {

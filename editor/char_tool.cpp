@@ -8,6 +8,7 @@
 #include "compositor/character_draw.h"
 #include "compositor/head.h"
 #include "editor/surface_view.h"
+#include "editor/window_icon.h"
 
 namespace kelvara {
 
@@ -17,9 +18,17 @@ CharTool::CharTool(QWidget* parent)
       strips_(load_embedded_palette_strips()) {
     setObjectName(QStringLiteral("char_tool"));
     setWindowTitle(QStringLiteral("轟陣キャラクターメーカー"));
+    // A fixed single border with a minimise box and no maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
+                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     build_controls();
+    build_menus();
     connect_handlers();
     Form_Load();
+    setWindowIcon(character_icon(ws_.pre_pic));
+    // The client area is 544 x 456 under the menu bar; the window cannot be resized.
+    setFixedSize(sizeHint());
 }
 
 CharTool::~CharTool() = default;

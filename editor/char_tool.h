@@ -1,14 +1,18 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 
 #include "compositor/sheets.h"
 #include "compositor/workspace.h"
 #include "editor/editor_state.h"
+#include "editor/unloading_dialog.h"
 #include "random/random_source.h"
 
+class QAction;
 class QButtonGroup;
+class QMenu;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -89,6 +93,17 @@ class CharTool : public QMainWindow {
     std::array<QRadioButton*, 2> cloth_c1_option_b{};
     SurfaceView* character_view = nullptr;
 
+    QMenu* m_file = nullptr;
+    QAction* m_save = nullptr;
+    QAction* m_end = nullptr;
+    QMenu* m_edit = nullptr;
+    QAction* m_index = nullptr;
+    QMenu* m_config = nullptr;
+    QAction* m_random = nullptr;
+    QAction* m_backcolor = nullptr;
+    QMenu* m_help = nullptr;
+    QAction* m_version = nullptr;
+
     const Workspace& workspace() const { return ws_; }
     const Sheets& sheets() const { return sheets_; }
     RandomSource& random_source() { return rnd_; }
@@ -102,8 +117,27 @@ class CharTool : public QMainWindow {
     void Character_draw();
     void set_school_name();
 
+    // A whole number from 0 to number, both included, from the program's generator.
+    Int16 cal_random(Int16 number);
+
+    // Opens a dialog: the main window is disabled and the dialog, loaded afresh, is shown beside
+    // it without waiting; the dialog enables the main window again when it closes.
+    template <typename Dialog>
+    Dialog* open_dialog() {
+        setEnabled(false);
+        auto* dialog = new Dialog(*this);
+        show_dialog(dialog);
+        return dialog;
+    }
+    // The dialog that is open, if any.
+    UnloadingDialog* open_dialog_window() const { return open_dialog_; }
+    // Called by a dialog as it unloads: the main window takes input again.
+    void dialog_unloaded();
+
   public slots:
     void reset_Click();
+    void random_Click();
+    void m_end_Click();
 
     void face_type_Change();
     void hair_type_Change();
@@ -127,9 +161,16 @@ class CharTool : public QMainWindow {
     void body_c_option_b_Click(int index);
     void cloth_c1_option_b_Click(int index);
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void build_controls();
+    void build_menus();
+    void set_fonts();
+    void set_focus_order();
     void connect_handlers();
+    void show_dialog(UnloadingDialog* dialog);
     void Form_Load();
 
     void cut_pose_cell_for_type(int pose);
@@ -151,6 +192,7 @@ class CharTool : public QMainWindow {
     QButtonGroup* eye_group_ = nullptr;
     QButtonGroup* body_group_ = nullptr;
     QButtonGroup* cloth_group_ = nullptr;
+    QPointer<UnloadingDialog> open_dialog_;
     int draw_count_ = 0;
     int compose_count_ = 0;
 };

@@ -1,6 +1,8 @@
 #include <QButtonGroup>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -16,6 +18,26 @@ namespace {
 
 constexpr int client_width = 544;
 constexpr int client_height = 456;
+
+// The client area, outlined on its edges: grey lines along the top, right and bottom and a white
+// line just under the top one, so the edge under the menu bar looks etched.
+class ClientArea : public QWidget {
+  public:
+    explicit ClientArea(QWidget* parent) : QWidget(parent) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const int right = client_width - 1;
+        const int bottom = client_height - 1;
+        p.setPen(palette().color(QPalette::Inactive, QPalette::Mid));
+        p.drawLine(0, 0, right, 0);            // Line3
+        p.drawLine(right, 0, right, bottom);   // Line1
+        p.drawLine(0, bottom, right, bottom);  // Line2
+        p.setPen(Qt::white);
+        p.drawLine(0, 1, right - 1, 1);  // Line4
+    }
+};
 
 QPoint frame_offset(const QWidget* container) {
     return container->parentWidget() == nullptr ? QPoint() : container->pos();
@@ -33,8 +55,29 @@ W* place(W* widget, const char* object_name, int x, int y, int w, int h) {
     return widget;
 }
 
+// Tab into an option group lands on its selected button, as it does in a classic dialog; Qt
+// would land on whichever button of the group comes first.
+class SelectedOptionFocus : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::FocusIn) return false;
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) return false;
+        auto* button = qobject_cast<QRadioButton*>(watched);
+        QButtonGroup* group = button != nullptr ? button->group() : nullptr;
+        QAbstractButton* selected = group != nullptr ? group->checkedButton() : nullptr;
+        if (selected != nullptr && selected != button) selected->setFocus(reason);
+        return false;
+    }
+};
+
 QScrollBar* scroll_bar(QWidget* parent, const char* object_name, int x, int y, int w, int h) {
     auto* bar = place(new QScrollBar(Qt::Horizontal, parent), object_name, x, y, w, h);
+    // Selectors take the keyboard: Tab reaches them and the arrow keys move them.
+    bar->setFocusPolicy(Qt::StrongFocus);
     bar->setMinimum(0);
     bar->setSingleStep(1);
     bar->setPageStep(1);
@@ -53,7 +96,7 @@ QLabel* bordered_label(QWidget* parent, const QString& text, const char* object_
 QLabel* plain_label(QWidget* parent, const QString& text, const char* object_name, int x, int y,
                     int w, int h) {
     auto* label = place(new QLabel(text, parent), object_name, x, y, w, h);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
@@ -69,7 +112,7 @@ QWidget* holder(QWidget* parent, const char* object_name, int x, int y, int w, i
 }  // namespace
 
 void CharTool::build_controls() {
-    auto* client = new QWidget(this);
+    auto* client = new ClientArea(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(client_width, client_height);
     setCentralWidget(client);
@@ -99,6 +142,8 @@ void CharTool::build_controls() {
     face_hair_down =
         place(new QPushButton(QStringLiteral("-10"), client), "face_hair_down", 328, 88, 33, 25);
     face_hair_Scroll = scroll_bar(client, "face_hair_Scroll", 368, 88, 33, 25);
+    // The stepper is worked with the mouse; the keyboard reaches face and hair through their bars.
+    face_hair_Scroll->setFocusPolicy(Qt::NoFocus);
     face_hair_up =
         place(new QPushButton(QStringLiteral("+10"), client), "face_hair_up", 408, 88, 33, 25);
     face_hair_max =
@@ -178,9 +223,13 @@ void CharTool::build_controls() {
     // Invisible holders reach over the right end of the bar below them; the bar stays usable.
     for (QScrollBar* bar : {eye_color, body_color, cloth_color}) bar->raise();
 
-    auto group = [this](auto& buttons, int checked) {
+    auto* focus_on_selected = new SelectedOptionFocus(this);
+    auto group = [this, focus_on_selected](auto& buttons, int checked) {
         auto* g = new QButtonGroup(this);
-        for (int i = 0; i < static_cast<int>(buttons.size()); ++i) g->addButton(buttons[i], i);
+        for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
+            g->addButton(buttons[i], i);
+            buttons[i]->installEventFilter(focus_on_selected);
+        }
         buttons[checked]->setChecked(true);
         return g;
     };
@@ -190,7 +239,62 @@ void CharTool::build_controls() {
     body_group_ = group(body_c_option_b, 1);
     cloth_group_ = group(cloth_c1_option_b, 1);
 
-    setFixedSize(sizeHint());
+    set_fonts();
+    set_focus_order();
+    // The option pairs are narrow: a tighter gap between mark and caption keeps "Off" whole.
+    client->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
+}
+
+void CharTool::set_fonts() {
+    // A Japanese font for every text; the read-outs use a larger monospaced one.
+    QFont window_font(QStringLiteral("IPAPGothic"));
+    window_font.setPointSizeF(9);
+    window_font.setStyleHint(QFont::SansSerif);
+    setFont(window_font);
+    QFont readout_font(QStringLiteral("IPAGothic"));
+    readout_font.setPointSizeF(15.75);
+    readout_font.setStyleHint(QFont::Monospace);
+    for (const auto* readouts :
+         {&dbg_face_num, &dbg_hair_num, &dbg_cloth_num, &dbg_hair_color_num, &dbg_eye_color_num,
+          &dbg_accessory_color_num, &dbg_body_color_num, &dbg_cloth_color_num,
+          &dbg_cloth2_color_num, &dbg_cloth3_color_num}) {
+        (*readouts)[0]->setFont(readout_font);
+    }
+}
+
+void CharTool::set_focus_order() {
+    // An option group is one stop: Tab enters it and the arrow keys move within it.
+    const std::vector<QWidget*> order = {face_type,
+                                         hair_type,
+                                         face_hair_min,
+                                         face_hair_down,
+                                         face_hair_up,
+                                         face_hair_max,
+                                         hair_color,
+                                         eye_optjion_b[0],
+                                         eye_optjion_b[1],
+                                         eye_color,
+                                         accessory_color,
+                                         body_c_option_b[0],
+                                         body_c_option_b[1],
+                                         body_color,
+                                         cloth_type,
+                                         cloth_c1_option_b[0],
+                                         cloth_c1_option_b[1],
+                                         cloth_color,
+                                         pants_color,
+                                         line_color,
+                                         type_button[0],
+                                         type_button[1],
+                                         size_button[0],
+                                         size_button[1],
+                                         size_button[2],
+                                         size_button[3],
+                                         size_button[4],
+                                         size_button[5],
+                                         random,
+                                         reset};
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void CharTool::connect_handlers() {
@@ -214,6 +318,7 @@ void CharTool::connect_handlers() {
     connect(face_hair_up, &QPushButton::clicked, this, &CharTool::face_hair_up_Click);
     connect(face_hair_max, &QPushButton::clicked, this, &CharTool::face_hair_max_Click);
     connect(reset, &QPushButton::clicked, this, &CharTool::reset_Click);
+    connect(random, &QPushButton::clicked, this, &CharTool::random_Click);
 
     connect(size_group_, &QButtonGroup::idClicked, this, &CharTool::size_button_Click);
     connect(type_group_, &QButtonGroup::idClicked, this, &CharTool::type_button_Click);

@@ -1,0 +1,70 @@
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QWindow>
+
+#include "editor/char_tool.h"
+#include "editor/unloading_dialog.h"
+
+// The menu bar, opening dialogs, and ending the program.
+namespace kelvara {
+
+void CharTool::build_menus() {
+    QMenuBar* bar = menuBar();
+    auto menu = [bar](const char* object_name, const QString& caption) {
+        QMenu* m = bar->addMenu(caption);
+        m->setObjectName(QString::fromLatin1(object_name));
+        return m;
+    };
+    auto item = [](QMenu* m, const char* object_name, const QString& caption) {
+        QAction* a = m->addAction(caption);
+        a->setObjectName(QString::fromLatin1(object_name));
+        return a;
+    };
+    m_file = menu("m_file", QStringLiteral("ファイル(&F)"));
+    m_save = item(m_file, "m_save", QStringLiteral("画像保存(&S)"));
+    m_end = item(m_file, "m_end", QStringLiteral("終了(&X)"));
+    m_edit = menu("m_edit", QStringLiteral("編集(&E)"));
+    m_index = item(m_edit, "m_index", QStringLiteral("索引(&I)"));
+    m_config = menu("m_config", QStringLiteral("設定(&O)"));
+    m_random = item(m_config, "m_random", QStringLiteral("ランダム(&R)"));
+    m_backcolor = item(m_config, "m_backcolor", QStringLiteral("背景色(&C)"));
+    m_help = menu("m_help", QStringLiteral("ヘルプ(&H)"));
+    m_version = item(m_help, "m_version", QStringLiteral("バージョン情報(&A)"));
+
+    connect(m_end, &QAction::triggered, this, &CharTool::m_end_Click);
+}
+
+void CharTool::m_end_Click() {
+    close();
+}
+
+void CharTool::show_dialog(UnloadingDialog* dialog) {
+    open_dialog_ = dialog;
+    dialog->adjustSize();
+    // Transient for the main window: the window manager keeps it above the main window and gives
+    // it no task-bar entry, though it is not the main window's child.
+    dialog->winId();
+    if (QWindow* handle = dialog->windowHandle()) handle->setTransientParent(windowHandle());
+    const QRect main = frameGeometry();
+    dialog->move(main.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
+    dialog->show();
+}
+
+void CharTool::dialog_unloaded() {
+    open_dialog_ = nullptr;
+    setEnabled(true);
+}
+
+void CharTool::closeEvent(QCloseEvent* event) {
+    // A disabled window takes no input, but the window manager's close request still arrives:
+    // while a dialog is open the main window stays.
+    if (open_dialog_ != nullptr) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+}  // namespace kelvara

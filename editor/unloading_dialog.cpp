@@ -1,0 +1,36 @@
+#include "editor/unloading_dialog.h"
+
+#include <QCloseEvent>
+
+#include "editor/char_tool.h"
+
+namespace kelvara {
+
+UnloadingDialog::UnloadingDialog(CharTool& main_window) : QDialog(nullptr), owner(main_window) {
+    // Not a child of the main window: a disabled parent would disable its dialog too. The window
+    // manager still treats it as the main window's dialog (see CharTool::show_dialog).
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
+                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(main_window.font());
+}
+
+void UnloadingDialog::done(int result) {
+    setResult(result);
+    close();
+}
+
+void UnloadingDialog::closeEvent(QCloseEvent* event) {
+    if (!unloaded_) {
+        unloaded_ = true;
+        Form_Unload();
+        owner.dialog_unloaded();
+    }
+    event->accept();
+}
+
+void UnloadingDialog::set_client_size(int width, int height) {
+    setFixedSize(width, height);
+}
+
+}  // namespace kelvara

@@ -1,0 +1,81 @@
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QTest>
+
+#include "editor/unloading_dialog.h"
+#include "editor_fixture.h"
+
+namespace kelvara::testing {
+namespace {
+
+// A dialog that counts its unloads.
+class ProbeDialog : public UnloadingDialog {
+  public:
+    explicit ProbeDialog(CharTool& main_window) : UnloadingDialog(main_window) {
+        set_client_size(120, 60);
+        ok = new QPushButton(QStringLiteral("OK"), this);
+        ok->setDefault(true);
+        connect(ok, &QPushButton::clicked, this, &UnloadingDialog::unload);
+        ++loads;
+    }
+    QPushButton* ok;
+    static inline int loads = 0;
+    static inline int unloads = 0;
+
+  protected:
+    void Form_Unload() override { ++unloads; }
+};
+
+struct DialogMechanism : EditorFixture {
+    void SetUp() override {
+        ProbeDialog::loads = 0;
+        ProbeDialog::unloads = 0;
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    }
+    // Closes the dialog one way and checks the main window is back.
+    template <typename Close>
+    void closes_and_reenables(Close close) {
+        QPointer<ProbeDialog> d = w.open_dialog<ProbeDialog>();
+        ASSERT_FALSE(w.isEnabled());
+        ASSERT_TRUE(d->isVisible());
+        ASSERT_TRUE(d->isEnabled()) << "the dialog must stay usable while the main window is not";
+        close(*d);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(d.isNull()) << "closing unloads the dialog";
+        EXPECT_TRUE(w.isEnabled());
+        EXPECT_EQ(w.open_dialog_window(), nullptr);
+    }
+};
+
+TEST_F(DialogMechanism, EveryWayOfClosingUnloadsOnceAndEnablesTheMainWindow) {
+    closes_and_reenables([](ProbeDialog& d) { d.ok->click(); });
+    closes_and_reenables([](ProbeDialog& d) { d.close(); });  // the close box
+    closes_and_reenables([](ProbeDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
+    closes_and_reenables([](ProbeDialog& d) { d.accept(); });
+    EXPECT_EQ(ProbeDialog::loads, 4);
+    EXPECT_EQ(ProbeDialog::unloads, 4);
+}
+
+TEST_F(DialogMechanism, MainWindowRefusesToCloseWhileADialogIsOpen) {
+    ProbeDialog* d = w.open_dialog<ProbeDialog>();
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    d->unload();
+    EXPECT_TRUE(w.close());
+}
+
+TEST_F(DialogMechanism, DialogOpensCentredOverTheMainWindow) {
+    ProbeDialog* d = w.open_dialog<ProbeDialog>();
+    const QPoint centre = d->frameGeometry().center();
+    EXPECT_LE((centre - w.frameGeometry().center()).manhattanLength(), 4);
+    d->unload();
+}
+
+TEST_F(DialogMechanism, EndItemClosesAtOnce) {
+    w.m_end->trigger();
+    EXPECT_FALSE(w.isVisible());
+}
+
+}  // namespace
+}  // namespace kelvara::testing
