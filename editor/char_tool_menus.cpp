@@ -34,6 +34,7 @@ void CharTool::build_menus() {
     m_version = item(m_help, "m_version", QStringLiteral("バージョン情報(&A)"));
 
     connect(m_end, &QAction::triggered, this, &CharTool::m_end_Click);
+    // Dialog items.
 }
 
 void CharTool::m_end_Click() {
