@@ -134,14 +134,14 @@ class CharTool : public QMainWindow {
     // Called by a dialog as it unloads: the main window takes input again.
     void dialog_unloaded();
 
-      // The menu items that open dialogs; each dialog's file defines its item's handler.
+    // The menu items that open dialogs; each dialog's file defines its item's handler.
     void m_save_Click();
     void m_index_Click();
     void m_random_Click();
     void m_backcolor_Click();
     void m_version_Click();
 
-public slots:
+  public slots:
     void reset_Click();
     void random_Click();
     void m_end_Click();

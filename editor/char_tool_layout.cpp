@@ -1,5 +1,4 @@
 #include <QButtonGroup>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -8,6 +7,7 @@
 #include <QScrollBar>
 
 #include "editor/char_tool.h"
+#include "editor/placement.h"
 #include "editor/surface_view.h"
 
 // The main window's controls at their places, in client-area pixels. Controls inside a frame are
@@ -39,41 +39,6 @@ class ClientArea : public QWidget {
     }
 };
 
-QPoint frame_offset(const QWidget* container) {
-    return container->parentWidget() == nullptr ? QPoint() : container->pos();
-}
-
-template <typename W>
-W* place(W* widget, const char* object_name, int x, int y, int w, int h) {
-    widget->setObjectName(QString::fromLatin1(object_name));
-    // A control inside a frame is positioned relative to it.
-    const QWidget* parent = widget->parentWidget();
-    const QPoint offset = (parent != nullptr && parent->objectName() != QLatin1String("client"))
-                              ? frame_offset(parent)
-                              : QPoint();
-    widget->setGeometry(x - offset.x(), y - offset.y(), w, h);
-    return widget;
-}
-
-// Tab into an option group lands on its selected button, as it does in a classic dialog; Qt
-// would land on whichever button of the group comes first.
-class SelectedOptionFocus : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::FocusIn) return false;
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason) return false;
-        auto* button = qobject_cast<QRadioButton*>(watched);
-        QButtonGroup* group = button != nullptr ? button->group() : nullptr;
-        QAbstractButton* selected = group != nullptr ? group->checkedButton() : nullptr;
-        if (selected != nullptr && selected != button) selected->setFocus(reason);
-        return false;
-    }
-};
-
 QScrollBar* scroll_bar(QWidget* parent, const char* object_name, int x, int y, int w, int h) {
     auto* bar = place(new QScrollBar(Qt::Horizontal, parent), object_name, x, y, w, h);
     // Selectors take the keyboard: Tab reaches them and the arrow keys move them.
@@ -82,22 +47,6 @@ QScrollBar* scroll_bar(QWidget* parent, const char* object_name, int x, int y, i
     bar->setSingleStep(1);
     bar->setPageStep(1);
     return bar;
-}
-
-QLabel* bordered_label(QWidget* parent, const QString& text, const char* object_name, int x, int y,
-                       int w, int h, Qt::Alignment alignment) {
-    auto* label = place(new QLabel(text, parent), object_name, x, y, w, h);
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setLineWidth(1);
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    return label;
-}
-
-QLabel* plain_label(QWidget* parent, const QString& text, const char* object_name, int x, int y,
-                    int w, int h) {
-    auto* label = place(new QLabel(text, parent), object_name, x, y, w, h);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
 }
 
 QLabel* readout(QWidget* parent, const char* object_name, int x, int y) {

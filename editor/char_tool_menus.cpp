@@ -35,6 +35,11 @@ void CharTool::build_menus() {
 
     connect(m_end, &QAction::triggered, this, &CharTool::m_end_Click);
     // Dialog items.
+    connect(m_save, &QAction::triggered, this, &CharTool::m_save_Click);
+    connect(m_index, &QAction::triggered, this, &CharTool::m_index_Click);
+    connect(m_random, &QAction::triggered, this, &CharTool::m_random_Click);
+    connect(m_backcolor, &QAction::triggered, this, &CharTool::m_backcolor_Click);
+    connect(m_version, &QAction::triggered, this, &CharTool::m_version_Click);
 }
 
 void CharTool::m_end_Click() {

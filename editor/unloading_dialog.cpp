@@ -1,6 +1,7 @@
 #include "editor/unloading_dialog.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 #include "editor/char_tool.h"
 
@@ -13,6 +14,7 @@ UnloadingDialog::UnloadingDialog(CharTool& main_window) : QDialog(nullptr), owne
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(main_window.font());
+    setWindowIcon(main_window.windowIcon());
 }
 
 void UnloadingDialog::done(int result) {
@@ -27,6 +29,14 @@ void UnloadingDialog::closeEvent(QCloseEvent* event) {
         owner.dialog_unloaded();
     }
     event->accept();
+}
+
+void UnloadingDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && !escape_closes_) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void UnloadingDialog::set_client_size(int width, int height) {

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class QCloseEvent;
+class QKeyEvent;
 
 namespace kelvara {
 
@@ -28,6 +29,9 @@ class UnloadingDialog : public QDialog {
     virtual void Form_Unload() {}
 
     void closeEvent(QCloseEvent* event) override;
+    // Esc closes the dialog only when it has a cancel button.
+    void keyPressEvent(QKeyEvent* event) override;
+    void set_escape_closes(bool closes) { escape_closes_ = closes; }
 
     // Sets the client area to a fixed size in pixels.
     void set_client_size(int width, int height);
@@ -36,6 +40,7 @@ class UnloadingDialog : public QDialog {
 
   private:
     bool unloaded_ = false;
+    bool escape_closes_ = false;
 };
 
 }  // namespace kelvara

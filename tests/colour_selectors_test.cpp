@@ -98,8 +98,10 @@ TEST_F(ColourSelectors, SelectedColoursReachTheView) {
     int hair = 0;
     int skin = 0;
     for (Colour c : w.workspace().pre_pic.bits()) {
-        hair += c == w.state.palettes.hair_palette[10][2];
-        skin += c == w.state.palettes.body_palette[4][2];
+        const auto& h = w.state.palettes.hair_palette[10];
+        const auto& b = w.state.palettes.body_palette[4];
+        hair += c == h[1] || c == h[2] || c == h[3];
+        skin += c == b[1] || c == b[2] || c == b[3] || c == b[4];
         ASSERT_NE(c, hair_template[1]);
         ASSERT_NE(c, cloth_template[1]);
         ASSERT_NE(c, key_color);

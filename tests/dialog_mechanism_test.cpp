@@ -13,6 +13,7 @@ class ProbeDialog : public UnloadingDialog {
   public:
     explicit ProbeDialog(CharTool& main_window) : UnloadingDialog(main_window) {
         set_client_size(120, 60);
+        set_escape_closes(true);
         ok = new QPushButton(QStringLiteral("OK"), this);
         ok->setDefault(true);
         connect(ok, &QPushButton::clicked, this, &UnloadingDialog::unload);

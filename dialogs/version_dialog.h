@@ -1,0 +1,31 @@
+#pragma once
+
+#include "editor/unloading_dialog.h"
+
+class QLabel;
+class QPushButton;
+
+namespace kelvara {
+
+// The application's title, version, picture and maker. OK, Enter and Esc close it.
+class VersionDialog : public UnloadingDialog {
+    Q_OBJECT
+  public:
+    explicit VersionDialog(CharTool& owner);
+
+    static constexpr const char* app_title = "Kelvara";
+    static constexpr int version_major = 3;
+    static constexpr int version_minor = 0;
+    static constexpr int version_revision = 0;
+
+    QLabel* picIcon = nullptr;
+    QLabel* lblTitle = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* Label1 = nullptr;
+    QPushButton* cmdOK = nullptr;
+
+  private:
+    void Form_Load();
+};
+
+}  // namespace kelvara

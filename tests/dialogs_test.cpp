@@ -1,0 +1,200 @@
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "dialogs/back_color_dialog.h"
+#include "dialogs/index_dialog.h"
+#include "dialogs/version_dialog.h"
+#include "editor_fixture.h"
+#include "random/random_dialog.h"
+
+namespace kelvara::testing {
+namespace {
+
+struct Dialogs : EditorFixture {
+    void SetUp() override {
+        w.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    }
+    // Opens a dialog through its menu item, as the user does.
+    template <typename D>
+    D* open_from(QAction* item) {
+        item->trigger();
+        auto* d = dynamic_cast<D*>(w.open_dialog_window());
+        EXPECT_NE(d, nullptr);
+        EXPECT_FALSE(w.isEnabled());
+        return d;
+    }
+    void expect_closed() {
+        EXPECT_EQ(w.open_dialog_window(), nullptr);
+        EXPECT_TRUE(w.isEnabled());
+    }
+    QRect client_rect(const QWidget* dialog, const char* name) {
+        const auto* c = dialog->findChild<QWidget*>(QString::fromUtf8(name));
+        EXPECT_NE(c, nullptr) << name;
+        return c == nullptr ? QRect() : QRect(c->mapTo(dialog, QPoint(0, 0)), c->size());
+    }
+};
+
+// --- random settings ---
+
+TEST_F(Dialogs, RandomSettingsFirstOpeningShowsTheStartUpFlags) {
+    auto* d = open_from<Random_Dialog>(w.m_random);
+    EXPECT_EQ(d->windowTitle(), QStringLiteral("ランダム設定"));
+    EXPECT_EQ(d->size(), QSize(299, 175));
+    EXPECT_EQ(client_rect(d, "accessory_chk"), QRect(96, 40, 121, 17));
+    EXPECT_EQ(client_rect(d, "OKButton"), QRect(112, 144, 73, 25));
+    std::vector<bool> checked;
+    for (QCheckBox* b :
+         {d->face_chk, d->hair_chk, d->hair_color_chk, d->eye_chk, d->cloth_chk, d->cloth_color_chk,
+          d->pants_color_chk, d->line_color_chk, d->body_color_chk, d->accessory_chk}) {
+        checked.push_back(b->isChecked());
+    }
+    EXPECT_EQ(checked,
+              (std::vector<bool>{true, true, true, false, false, true, true, true, false, false}));
+    EXPECT_TRUE(d->face_chk->isEnabled());
+    d->OKButton->click();
+    expect_closed();
+}
+
+TEST_F(Dialogs, RandomSettingsClickCountsAtOnceAndSurvivesTheCloseBox) {
+    auto* d = open_from<Random_Dialog>(w.m_random);
+    d->hair_color_chk->click();
+    EXPECT_EQ(w.state.rnd_hair_color_flg, 0) << "in force before OK";
+    d->eye_chk->click();
+    EXPECT_EQ(w.state.rnd_eye_color_flg, 1);
+    d->close();
+    expect_closed();
+    d = open_from<Random_Dialog>(w.m_random);
+    EXPECT_FALSE(d->hair_color_chk->isChecked());
+    EXPECT_TRUE(d->eye_chk->isChecked());
+    // Esc does nothing here: there is no cancel button.
+    QTest::keyClick(d, Qt::Key_Escape);
+    EXPECT_EQ(w.open_dialog_window(), d);
+    d->OKButton->click();
+    expect_closed();
+}
+
+TEST_F(Dialogs, RandomSettingsLockFaceAndHairOnDamagePoses) {
+    w.type_button[1]->click();
+    auto* d = open_from<Random_Dialog>(w.m_random);
+    EXPECT_FALSE(d->face_chk->isEnabled());
+    EXPECT_FALSE(d->hair_chk->isEnabled());
+    EXPECT_TRUE(d->face_chk->isChecked());
+    d->OKButton->click();
+    w.type_button[0]->click();
+    d = open_from<Random_Dialog>(w.m_random);
+    EXPECT_TRUE(d->face_chk->isEnabled());
+    d->OKButton->click();
+}
+
+// --- background colour ---
+
+TEST_F(Dialogs, BackgroundStartsOnGreyWithTheGreySwatch) {
+    auto* d = open_from<Back_Color_Dialog>(w.m_backcolor);
+    EXPECT_EQ(d->windowTitle(), QStringLiteral("背景色"));
+    EXPECT_EQ(d->size(), QSize(152, 145));
+    EXPECT_TRUE(d->select_bkcolor[1]->isChecked());
+    EXPECT_EQ(d->Label2->palette().color(QPalette::Window), QColor(212, 208, 200));
+    EXPECT_EQ(client_rect(d, "select_bkcolor(0)"), QRect(16, 56, 65, 17));
+    d->ok_btn->click();
+    expect_closed();
+}
+
+TEST_F(Dialogs, BackgroundClickStoresAtOnceAndRedrawsOnlyOnClosing) {
+    auto* d = open_from<Back_Color_Dialog>(w.m_backcolor);
+    const Surface before = w.workspace().character_view;
+    int draws = draws_during([&] { d->select_bkcolor[2]->click(); });
+    EXPECT_EQ(draws, 0);
+    EXPECT_EQ(w.state.back_color, RGB(255, 255, 255));
+    EXPECT_EQ(w.workspace().character_view, before);
+    draws = draws_during([&] { d->close(); });  // the close box keeps the choice
+    EXPECT_EQ(draws, 1);
+    expect_closed();
+    EXPECT_EQ(w.workspace().character_view.GetPixel(263, 263), RGB(255, 255, 255));
+
+    d = open_from<Back_Color_Dialog>(w.m_backcolor);
+    EXPECT_TRUE(d->select_bkcolor[2]->isChecked());
+    d->select_bkcolor[0]->click();
+    d->select_bkcolor[1]->click();
+    d->ok_btn->click();
+    EXPECT_EQ(w.state.back_color, RGB(212, 208, 200));
+}
+
+TEST_F(Dialogs, BackgroundOfAnotherColourFallsBackToTheGreyOption) {
+    w.state.back_color = RGB(1, 2, 3);
+    auto* d = open_from<Back_Color_Dialog>(w.m_backcolor);
+    EXPECT_TRUE(d->select_bkcolor[1]->isChecked());
+    EXPECT_EQ(w.state.back_color, RGB(1, 2, 3)) << "loading changes nothing";
+    d->ok_btn->click();
+}
+
+// --- index ---
+
+TEST_F(Dialogs, IndexRowsShowTheirRangesAndJumpNumbers) {
+    auto* d = open_from<Index_Dialog>(w.m_index);
+    EXPECT_EQ(d->windowTitle(), QStringLiteral("索引"));
+    EXPECT_EQ(d->size(), QSize(256, 341));
+    EXPECT_EQ(d->range_label[0]->text(), QStringLiteral("0 - 38"));
+    EXPECT_EQ(d->range_label[11]->text(), QStringLiteral("639 - 675"));
+    EXPECT_EQ(d->jump_button[2]->text(), QStringLiteral("207 へ"));
+    EXPECT_EQ(client_rect(d, "jump_button(11)"), QRect(200, 24 + 24 * 11, 49, 17));
+    EXPECT_EQ(client_rect(d, "Label26"), QRect(128, 24 + 24 * 11, 65, 17));
+    for (QLabel* l : d->group_label) {
+        EXPECT_FALSE(l->text().isEmpty());
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), 113 - 2);
+    }
+    d->CancelButton->click();
+    expect_closed();
+}
+
+TEST_F(Dialogs, IndexJumpSetsFaceAndHairDrawsOnceAndCloses) {
+    w.face_type->setValue(3);
+    w.hair_type->setValue(5);
+    auto* d = open_from<Index_Dialog>(w.m_index);
+    EXPECT_EQ(draws_during([&] { d->jump_button[11]->click(); }), 1);
+    EXPECT_EQ(w.face_type->value(), 639);
+    EXPECT_EQ(w.hair_type->value(), 639);
+    EXPECT_EQ(w.dbg_hair_num[0]->text(), QStringLiteral("639"));
+    EXPECT_EQ(w.workspace().pre_pic, expected_sprite(639, 639, 0, false));
+    expect_closed();
+}
+
+TEST_F(Dialogs, IndexJumpOnDamagePosesOnlyCloses) {
+    w.type_button[1]->click();
+    const Surface before = w.workspace().pre_pic;
+    auto* d = open_from<Index_Dialog>(w.m_index);
+    EXPECT_EQ(draws_during([&] { d->jump_button[4]->click(); }), 0);
+    EXPECT_EQ(w.face_type->value(), 0);
+    EXPECT_EQ(w.workspace().pre_pic, before);
+    expect_closed();
+}
+
+// --- About ---
+
+TEST_F(Dialogs, AboutShowsTitleVersionAndPicture) {
+    auto* d = open_from<VersionDialog>(w.m_version);
+    EXPECT_EQ(d->windowTitle(), QStringLiteral("Kelvaraのﾊﾞｰｼﾞｮﾝ情報"));
+    EXPECT_EQ(d->lblTitle->text(), QStringLiteral("Kelvara"));
+    EXPECT_EQ(d->lblVersion->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 3.0.0"));
+    EXPECT_EQ(d->Label1->text(), QStringLiteral("Vantrel本部"));
+    EXPECT_EQ(d->size(), QSize(248, 109));
+    const QImage picture = d->picIcon->pixmap().toImage();
+    ASSERT_EQ(picture.size(), QSize(46, 64));
+    EXPECT_TRUE(picture.hasAlphaChannel());
+    EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << "the background is transparent";
+    d->cmdOK->click();
+    expect_closed();
+}
+
+TEST_F(Dialogs, AboutClosesWithEnterAndEscToo) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        auto* d = open_from<VersionDialog>(w.m_version);
+        QTest::keyClick(d, key);
+        expect_closed();
+    }
+}
+
+}  // namespace
+}  // namespace kelvara::testing

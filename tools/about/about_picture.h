@@ -1,0 +1,14 @@
+#pragma once
+
+#include "compositor/surface.h"
+
+namespace kelvara::about {
+
+constexpr int picture_width = 46;
+constexpr int picture_height = 64;
+
+// The About box's picture: a character of the program's own sheets in its colours, standing on
+// the key colour, which the GIF makes transparent.
+Surface draw_about_picture();
+
+}  // namespace kelvara::about
