@@ -2,6 +2,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "compositor/render_character.h"
 #include "compositor/sheets.h"
 #include "editor/char_tool.h"
 
@@ -9,10 +10,6 @@
 namespace kelvara {
 
 namespace {
-
-bool is_front_pose(int pose) {
-    return pose == 75 || pose == 76 || pose == 77 || pose == 110;
-}
 
 Int16 to_int16(int value) {
     return static_cast<Int16>(value);
@@ -51,7 +48,7 @@ void CharTool::cloth_type_Change() {
     const int value = cloth_type->value();
     state.cloth_num = to_int16(value);
     // Damage poses draw no head, so the flag is left as the last face pose set it.
-    if (state.type_flg == 0) face_front_flg = is_front_pose(value) ? vb_true : vb_false;
+    if (state.type_flg == 0) face_front_flg = pose_draws_head_in_front(value) ? vb_true : vb_false;
     cut_pose_cell_for_type(value);
     dbg_cloth_num[0]->setText(QString::number(value));
     if (draw_flg) Character_draw();
