@@ -4,6 +4,8 @@ add_executable(test_sheetgen
     sheetgen_layout_test.cpp
     sheetgen_drawing_test.cpp
     sheetgen_assets_test.cpp
+    sheetgen_heads_test.cpp
+    sheetgen_tidy_test.cpp
 )
 target_link_libraries(test_sheetgen
     PRIVATE kelvara_sheetgen kelvara_assets GTest::gtest_main kelvara_warnings)

@@ -4,6 +4,7 @@
 
 #include "tools/sheetgen/canvas.h"
 #include "tools/sheetgen/head_shape.h"
+#include "tools/sheetgen/tidy.h"
 
 namespace kelvara::sheetgen {
 
@@ -14,28 +15,23 @@ using Hairline = std::array<int, head_size>;
 
 // How far below the fringe row each forehead column (2..11) hangs.
 constexpr int fringe_drop[fringe_styles][10] = {
-    {0, 0, 0, 0, 0, 0, 0, 0, 0, 0},   // straight
-    {1, 1, 0, 1, 1, 0, 1, 1, 0, 0},   // jagged
-    {2, 2, 1, 1, 1, 0, 0, 0, 0, 0},   // swept forward
-    {1, 1, 1, 0, -1, 0, 1, 1, 0, 0},  // parted
+    {0, 0, 0, 0, 0, 0, 0, 0, 0, 0},     // straight
+    {1, 2, 1, 0, 1, 2, 1, 0, 0, 0},     // pointed locks
+    {2, 2, 1, 1, 0, 0, 0, -1, -1, -1},  // swept to the front
+    {1, 1, 0, -1, -2, -1, 0, 0, 0, 0},  // parted
 };
 
-// A short cut's edge: fringe over the forehead, a sideburn before the ear, the nape behind it.
-Hairline short_hairline(const HairStyle& s, int fringe_row) {
+// A cut's edge: the fringe over the forehead, a sideburn before the ear, the nape behind it.
+Hairline hairline(int fringe_row, int fringe, int sideburn, int nape) {
     Hairline line{};
     line.fill(-1);
-    for (int i = 2; i <= 11; ++i) line[i] = fringe_row + fringe_drop[s.fringe][i - 2];
-    line[12] = 9;
-    line[13] = line[14] = line[15] = 7;
-    line[16] = 8 + s.length;
-    line[17] = line[18] = 9 + s.length;
+    for (int i = 2; i <= 11; ++i) line[i] = fringe_row + fringe_drop[fringe][i - 2];
+    line[0] = line[1] = line[2];
+    line[12] = line[13] = sideburn;
+    line[14] = line[15] = 5;
+    line[16] = nape - 1;
+    line[17] = line[18] = nape;
     return line;
-}
-
-// The hair's mass around the skull, a little fuller at the back.
-void dome(Canvas& c, int volume) {
-    c.disc({9, 7}, 15 + 2 * volume, Material::hair);
-    c.disc({10, 7}, 15 + 2 * volume, Material::hair);
 }
 
 void cut_below(Canvas& c, const Hairline& line) {
@@ -44,156 +40,309 @@ void cut_below(Canvas& c, const Hairline& line) {
     }
 }
 
+// The hair's mass round the skull, a little fuller at the back.
+void dome(Canvas& c, int volume) {
+    c.capsule({9, 8}, {10, 8}, 16 + volume, Material::hair);
+}
+
+// Locks are parted from the hair under them by its darkest shade, not by an outline, so they
+// read as strands of one head of hair.
+constexpr PartStyle strand{outline_black, hair_template[2], 0};
+
 void triangle(Canvas& c, Point a, Point b, Point tip) {
     const Point corners[] = {a, b, tip};
     c.polygon(corners, Material::hair);
 }
 
-void crew(Canvas& c, const HairStyle& s) {
-    c.begin_part();
-    dome(c, s.volume);
-    cut_below(c, short_hairline(s, 4 + s.length / 2));
-    // Tufts roughen the crown.
-    triangle(c, {12, 1}, {15, 3}, {17, 1 + s.fringe % 2});
-    if (s.length > 0) triangle(c, {3, 3}, {5, 1}, {1, 2});
+// A lock grows out of the part being painted, so it shapes the outline without lines inside.
+void lock(Canvas& c, Point a, Point b, Point tip) {
+    triangle(c, a, b, tip);
 }
 
-void spiky(Canvas& c, const HairStyle& s) {
-    c.begin_part();
-    // A tighter mass leaves room in the cell for the spikes.
-    c.disc({9, 8}, 13 + 2 * s.volume, Material::hair);
-    c.disc({10, 8}, 13 + 2 * s.volume, Material::hair);
-    cut_below(c, short_hairline(s, 5));
-    const int lean = s.length - 1;
-    triangle(c, {2, 5}, {6, 2}, {0, 1 + lean});
-    triangle(c, {5, 3}, {10, 2}, {6 + lean, 0});
-    triangle(c, {9, 2}, {14, 3}, {13 + lean, 0});
-    triangle(c, {13, 2}, {16, 6}, {18, 1 + s.volume});
-    triangle(c, {15, 5}, {16, 9}, {18, 7 + lean});
-    if (s.fringe % 2 == 1) triangle(c, {2, 4}, {5, 5}, {1, 8});
+// Locks hanging over the forehead from the crown, their tips on `row`.
+void bangs(Canvas& c, int row, int count, int lean) {
+    const int shift = lean - 1;
+    for (int k = 0; k < count; ++k) {
+        const int x = 2 + k * 9 / count;
+        lock(c, {x + 1, row - 4}, {x + 5, row - 3}, {x + 1 + shift, row});
+    }
 }
 
-void long_hair(Canvas& c, const HairStyle& s) {
+void headband(Canvas& c, int top) {
     c.begin_part();
+    const Point band[] = {{1, top + 1}, {16, top}, {16, top + 3}, {1, top + 3}};
+    c.polygon(band, Material::accessory);
+    c.capsule({16, top + 2}, {18, top + 5}, 3, Material::accessory);
+}
+
+void crew(Canvas& c, const HairLook& s) {
+    c.begin_part(strand);
+    c.capsule({9, 7}, {10, 7}, 15 + s.volume, Material::hair);
+    cut_below(c, hairline(3 + s.length / 2, s.fringe, 7, 8 + s.length));
+    // A flat top is squared off; bristles stand at the front.
+    if (s.lean == 1) {
+        c.clip(0, 1, head_size - 1, head_size - 1);
+        c.begin_part(strand);
+        c.capsule({4, 2}, {14, 2}, 3, Material::hair);
+        c.unclip();
+    } else if (s.lean == 2) {
+        lock(c, {2, 4}, {6, 1}, {1, 1});
+    }
+}
+
+void spiky(Canvas& c, const HairLook& s) {
+    c.begin_part(strand);
+    c.capsule({9, 7}, {10, 7}, 15 + s.volume % 2, Material::hair);
+    cut_below(c, hairline(3, s.fringe, 8, 9 + s.length));
+    const int lean = s.lean - 1;
+    const int reach = s.volume;
+    lock(c, {2, 5}, {6, 2}, {0 - reach / 2, 1 + lean});
+    lock(c, {5, 3}, {10, 2}, {5 + lean, 0 - reach});
+    lock(c, {9, 2}, {14, 3}, {13 + lean, 0 - reach});
+    lock(c, {13, 2}, {16, 6}, {18, 1 + lean});
+    if (s.length > 0) lock(c, {15, 5}, {16, 9}, {18, 7 + lean + s.length});
+    if (s.fringe % 2 == 1) lock(c, {2, 4}, {6, 4}, {3 + lean, 7});
+    if (s.fringe >= 2) lock(c, {3, 3}, {6, 2}, {0, 4 + lean});
+}
+
+void pompadour(Canvas& c, const HairLook& s) {
+    c.begin_part();
+    dome(c, 0);
+    cut_below(c, hairline(3, 0, 8, 8 + s.length));
+    // The roll stands out over the brow, bigger with volume and lower with the lean; a duck tail
+    // sits at the nape.
+    c.begin_part(strand);
+    c.capsule({4 - s.volume, 2 + s.lean / 2}, {12, 1}, 5 + s.volume, Material::hair);
+    if (s.length > 0) lock(c, {14, 6}, {17, 5}, {18, 10 + s.length});
+    if (s.fringe == 1) lock(c, {4, 4}, {6, 4}, {4 + s.lean, 7});
+    if (s.fringe == 2) lock(c, {2, 3}, {5, 3}, {1, 6});
+    if (s.fringe == 3) c.capsule({3, 3}, {2 + s.lean / 2, 7}, 2, Material::hair);
+}
+
+void slicked(Canvas& c, const HairLook& s) {
+    c.begin_part(strand);
+    dome(c, s.volume == 2 ? 1 : 0);
+    cut_below(c, hairline(3 - s.fringe % 2, 0, 7, 9 + s.length));
+    // Combed straight back: strands of their own run from the brow to the nape.
+    for (int k = 0; k <= s.lean; ++k) {
+        const int y = 1 + 2 * k;
+        c.begin_part(strand);
+        c.capsule({4 + k, y}, {16, y + 2 + k}, 2, Material::hair);
+    }
+    const Point tail[] = {{14, 3}, {18, 6}, {18, 9 + s.length}, {15, 8}};
+    c.begin_part(strand);
+    c.polygon(tail, Material::hair);
+    // A strand that will not stay back.
+    if (s.fringe >= 2) lock(c, {5, 3}, {7, 3}, {3 + s.fringe, 7});
+}
+
+void long_hair(Canvas& c, const HairLook& s) {
+    c.begin_part(strand);
     dome(c, s.volume);
-    Hairline line = short_hairline(s, 6);
-    line[2] = line[3] = 11;
-    for (int i = 12; i < head_size; ++i) line[i] = 13 + 2 * s.length;
-    const Point drape[] = {{12, 3}, {17, 5}, {18, 17}, {12, 17}};
+    Hairline line = hairline(5, s.fringe, 12, 13 + 2 * s.length);
+    for (int i = 12; i < head_size; ++i) line[i] = 12 + 2 * s.length;
+    line[0] = line[1] = line[2] = 5 + s.fringe % 2;
+    const Point drape[] = {{12, 3}, {17, 4}, {18, 18}, {12, 18}};
     c.polygon(drape, Material::hair);
     cut_below(c, line);
+    if (s.lean != 1) bangs(c, 6, 3 + s.fringe % 2, s.lean);
+    // A strand falls in front of the shoulder.
+    c.begin_part(strand);
+    c.capsule({12, 5}, {12 + s.lean / 2, 11 + s.length}, 3, Material::hair);
 }
 
-void pompadour(Canvas& c, const HairStyle& s) {
-    c.begin_part();
-    dome(c, 0);
-    cut_below(c, short_hairline(s, 3));
-    c.disc({5 - s.volume, 2}, 7 + 2 * s.volume, Material::hair);
-    c.capsule({5, 1}, {14, 3}, 5, Material::hair);
-    // Forelocks falling from the wave.
-    if (s.fringe % 2 == 1) c.capsule({5, 4}, {5, 6}, 2, Material::hair);
-    if (s.fringe >= 2) c.capsule({3, 3}, {2, 6}, 3, Material::hair);
-}
-
-void bob(Canvas& c, const HairStyle& s) {
-    c.begin_part();
+void ponytail(Canvas& c, const HairLook& s) {
+    c.begin_part(strand);
     dome(c, s.volume);
-    Hairline line = short_hairline(s, 6);
-    line[2] = line[3] = 9;
+    cut_below(c, hairline(3, s.fringe, 8, 8));
+    c.begin_part(strand);
+    const int root = 2 + s.lean;
+    c.capsule({16, root + 1}, {17 + s.volume / 2, 10 + 2 * s.length}, 3 + s.volume, Material::hair);
+    c.begin_part();
+    c.disc({15, root}, 4, Material::accessory);
+    if (s.fringe >= 2) bangs(c, 5, 3, 1);
+}
+
+void twin_tails(Canvas& c, const HairLook& s) {
+    // The far tail hangs behind, a shade darker.
+    c.begin_part({outline_black, outline_dark, 1});
+    c.capsule({14, 2}, {17, 9 + 2 * s.length}, 3 + s.volume, Material::hair);
+    c.begin_part(strand);
+    dome(c, s.volume);
+    cut_below(c, hairline(4, s.fringe, 9, 8));
+    c.begin_part(strand);
+    c.capsule({16, 5}, {18, 12 + 2 * s.length}, 3 + s.volume, Material::hair);
+    c.begin_part();
+    c.disc({15, 4 - s.lean / 2}, 4, Material::accessory);
+    if (s.lean != 0) bangs(c, 6, 3, s.lean);
+}
+
+void bob(Canvas& c, const HairLook& s) {
+    c.begin_part(strand);
+    dome(c, s.volume);
+    Hairline line = hairline(5, s.fringe, 11, 10 + s.length);
     for (int i = 12; i < head_size; ++i) line[i] = 10 + s.length;
     cut_below(c, line);
-    const Point side[] = {{12, 4}, {17, 5}, {17, 10 + s.length}, {12, 10 + s.length}};
+    c.begin_part(strand);
+    const Point side[] = {{11, 4}, {17, 4}, {17, 10 + s.length}, {12, 11 + s.length}};
     c.polygon(side, Material::hair);
+    if (s.lean != 1) bangs(c, 5 + s.lean / 2, 4, s.lean);
 }
 
-void ponytail(Canvas& c, const HairStyle& s) {
-    c.begin_part();
-    dome(c, 0);
-    cut_below(c, short_hairline(s, 3));
-    c.capsule({15, 4}, {17, 10 + 2 * s.length}, 4 + s.volume, Material::hair);
-    c.begin_part();
-    c.disc({15, 4}, 3, Material::accessory);
-}
-
-void afro(Canvas& c, const HairStyle& s) {
-    c.begin_part();
-    dome(c, 2);
-    constexpr Point bumps[] = {{3, 3}, {7, 0}, {12, 0}, {16, 3}, {17, 8}};
-    for (const Point& b : bumps) c.disc(b, 5 + s.volume, Material::hair);
-    Hairline line = short_hairline(s, 4);
-    line[0] = line[1] = 5;
-    cut_below(c, line);
-}
-
-void mohawk(Canvas& c, const HairStyle& s) {
-    // Shaved sides, a shade darker, under a crest that is a part of its own.
+void mohawk(Canvas& c, const HairLook& s) {
+    // Shaved sides, a shade darker, under a crest of its own.
     c.begin_part({outline_black, outline_dark, 1});
-    c.disc({9, 8}, 13, Material::hair);
-    c.disc({10, 8}, 13, Material::hair);
-    Hairline line = short_hairline(s, 3);
-    for (int i = 12; i < head_size; ++i) line[i] = 6;
-    cut_below(c, line);
-    c.begin_part();
-    c.capsule({4, 3}, {15, 3}, 3 + s.volume, Material::hair);
-    const int lean = s.length - 1;
-    // The fringe style picks which of the crest's spikes stand.
-    if (s.fringe != 1) triangle(c, {3, 3}, {7, 1}, {2 + lean, 0});
-    if (s.fringe != 2) triangle(c, {7, 1}, {11, 1}, {9 + lean, 0});
-    if (s.fringe != 3) triangle(c, {11, 1}, {16, 3}, {17, lean + 1});
+    c.capsule({9, 8}, {10, 8}, 13, Material::hair);
+    cut_below(c, hairline(3, 0, 6, 6));
+    c.begin_part(strand);
+    c.capsule({4, 2}, {15, 2}, 3 + s.volume, Material::hair);
+    const int lean = s.lean - 1;
+    if (s.fringe != 1) lock(c, {3, 3}, {7, 1}, {1 + lean, -1 + s.length});
+    if (s.fringe != 2) lock(c, {7, 1}, {11, 1}, {9 + lean, -1});
+    if (s.fringe != 3) lock(c, {11, 1}, {16, 3}, {18, s.length});
 }
 
-// Hair under the cap or bandana, which is a part of its own painted after the hair.
-void cap(Canvas& c, const HairStyle& s) {
-    c.begin_part();
-    dome(c, 0);
-    Hairline line = short_hairline(s, 6);
-    for (int i = 12; i < head_size; ++i) line[i] = 9 + s.length;
+// Hair under a cap or a bandana, which is a part of its own painted after the hair.
+void cap(Canvas& c, const HairLook& s) {
+    c.begin_part(strand);
+    dome(c, s.volume);
+    Hairline line = hairline(4, s.fringe, 8, 8 + s.length);
     cut_below(c, line);
     c.begin_part();
     c.clip(0, 0, head_size - 1, 4);
-    c.disc({9, 6}, 13 + s.volume, Material::accessory);
-    c.disc({10, 6}, 13 + s.volume, Material::accessory);
+    c.capsule({9, 6}, {10, 6}, 13 + s.volume, Material::accessory);
     c.unclip();
-    const Point brim[] = {{0, 5}, {8, 4}, {8, 6}, {1, 6}};
-    c.polygon(brim, Material::accessory);
+    c.begin_part();
+    if (s.lean == 2) {  // worn back to front
+        const Point brim[] = {{12, 4}, {18, 3}, {18, 6}, {13, 5}};
+        c.polygon(brim, Material::accessory);
+    } else {
+        const Point brim[] = {{0, 4 + s.lean}, {8, 3}, {8, 5}, {1, 5 + s.lean}};
+        c.polygon(brim, Material::accessory);
+    }
 }
 
-void bandana(Canvas& c, const HairStyle& s) {
-    c.begin_part();
+void bandana(Canvas& c, const HairLook& s) {
+    c.begin_part(strand);
     dome(c, s.volume);
-    Hairline line = short_hairline(s, 5);
-    for (int i = 13; i < head_size; ++i) line[i] = 8 + s.length;
+    Hairline line = hairline(4, s.fringe, 8, 8 + s.length);
     cut_below(c, line);
     c.begin_part();
-    c.capsule({3, 3}, {15, 2}, 4, Material::accessory);
+    c.capsule({3, 3 - s.lean / 2}, {15, 2}, 5, Material::accessory);
+    c.begin_part();
     c.capsule({16, 3}, {18, 6 + s.length}, 3, Material::accessory);
+    c.capsule({16, 3}, {18, 2}, 2, Material::accessory);
+    // Hair sticks out under the cloth at the front and the back.
+    c.begin_part(strand);
+    if (s.fringe % 2 == 1) triangle(c, {2, 5}, {6, 5}, {2 + s.lean, 8});
+    if (s.fringe >= 2) triangle(c, {15, 6}, {17, 7}, {18, 11 + s.length});
 }
 
-// Light streaks run over the crown and the back, dark strands fall at the ends; both touch only
-// hair, so they show under a cap or a band as well.
-void paint_accent(Surface& s, int accent) {
-    const auto is_hair = [&](int x, int y) {
-        const Colour c = s.GetPixel(x, y);
-        return c == hair_template[0] || c == hair_template[1] || c == hair_template[2];
-    };
-    if (accent == 1) {
-        for (int i : {4, 5, 6, 7, 8, 9, 13, 14, 15}) {
-            int seen = 0;
-            for (int j = 0; j < head_size && seen < 2; ++j) {
-                if (is_hair(i, j) && ++seen == 2) s.SetPixel(i, j, hair_template[0]);
-            }
-        }
-    } else if (accent == 2) {
-        for (int i : {5, 9, 13, 16}) {
-            int seen = 0;
-            for (int j = head_size - 1; j >= 0 && seen < 2; --j) {
-                if (is_hair(i, j)) {
-                    s.SetPixel(i, j, hair_template[2]);
-                    ++seen;
-                }
-            }
-        }
+void afro(Canvas& c, const HairLook& s) {
+    c.begin_part(strand);
+    c.capsule({9, 5}, {10, 5}, 17 + 2 * (s.volume % 2), Material::hair);
+    Hairline line = hairline(3, s.fringe, 9, 9 + s.length / 2);
+    line[0] = line[1] = 5;
+    cut_below(c, line);
+    if (s.lean != 1) {
+        c.begin_part(strand);
+        c.disc({5 + 2 * s.lean, 1}, 5, Material::hair);
     }
+    if (s.volume == 2) {
+        c.begin_part(strand);
+        c.disc({16, 5}, 5, Material::hair);
+    }
+}
+
+void side_part(Canvas& c, const HairLook& s) {
+    c.begin_part(strand);
+    dome(c, s.volume % 2);
+    cut_below(c, hairline(3, 0, 8, 8 + s.length));
+    // The longer side sweeps from the parting over the brow.
+    const int part = 9 + s.lean;
+    c.begin_part(strand);
+    const Point sweep[] = {{part, 1}, {part + 1, 3}, {2, 5 + s.fringe % 2}, {2, 3}, {5, 1}};
+    c.polygon(sweep, Material::hair);
+    if (s.fringe >= 2) lock(c, {3, 4}, {6, 4}, {3, 7});
+}
+
+void receding(Canvas& c, const HairLook& s) {
+    // Hair left at the back and sides; the bare crown is the face cell's skull.
+    c.begin_part(strand);
+    dome(c, s.volume);
+    Hairline line = hairline(1, 0, 8, 9 + s.length);
+    cut_below(c, line);
+    for (int j = 0; j < head_size; ++j) {
+        for (int i = 0; i < 10 + s.lean; ++i) c.erase(i, j);
+    }
+    if (s.fringe == 1) {  // strands combed over the crown
+        c.begin_part(strand);
+        c.capsule({5, 2}, {13, 1}, 2, Material::hair);
+    } else if (s.fringe == 2) {  // a forelock hanging on
+        lock(c, {4, 1}, {7, 1}, {4, 4});
+    }
+}
+
+void topknot(Canvas& c, const HairLook& s) {
+    c.begin_part(strand);
+    dome(c, s.volume);
+    cut_below(c, hairline(1, 0, 9, 10 + s.length));
+    for (int j = 0; j < head_size; ++j) {
+        for (int i = 0; i < 11; ++i) c.erase(i, j);
+    }
+    c.begin_part(strand);
+    c.capsule({10, 2}, {16, 4}, 3, Material::hair);
+    c.begin_part(strand);
+    c.disc({11 + s.lean, 0}, 4 + s.volume / 2, Material::hair);
+    c.begin_part();
+    c.capsule({11 + s.lean, 2}, {12 + s.lean, 2}, 2, Material::accessory);
+}
+
+void shaggy(Canvas& c, const HairLook& s) {
+    c.begin_part(strand);
+    dome(c, s.volume);
+    cut_below(c, hairline(3, s.fringe, 9, 10 + s.length));
+    // Locks round the edge, each its own cluster.
+    bangs(c, 6, 3 + s.lean % 2, s.lean);
+    lock(c, {12, 5}, {14, 5}, {12, 9});
+    lock(c, {15, 5}, {18, 6}, {17 + s.length / 2, 11 + s.length});
+}
+
+void hood(Canvas& c, const HairLook& s) {
+    // The top of the mask the face cell wears, laced at the back, with a crest or a fin.
+    c.begin_part();
+    c.clip(0, 0, head_size - 1, 7);
+    c.capsule({9, 7}, {10, 7}, 16, Material::accessory);
+    c.unclip();
+    const Point laces[] = {{14, 5}, {18, 7}, {18, 10 + s.length}, {15, 9}};
+    c.polygon(laces, Material::accessory);
+    if (s.fringe % 2 == 0) {
+        lock(c, {4 + s.volume, 1}, {14, 1}, {9 + s.lean, -2});
+    } else {
+        c.begin_part(strand);
+        c.capsule({3, 1}, {15, 2 - s.lean / 2}, 2 + s.volume, Material::hair);
+    }
+}
+
+void dreads(Canvas& c, const HairLook& s) {
+    c.begin_part(strand);
+    dome(c, s.volume);
+    cut_below(c, hairline(3, s.fringe, 7, 8));
+    const int drop = 10 + 2 * s.length;
+    for (int k = 0; k < 3 + s.volume; ++k) {
+        c.begin_part(strand);
+        const int x = 12 + 2 * k;
+        c.capsule({x - 1, 3}, {x + s.lean - 1, drop - k}, 2, Material::hair);
+    }
+}
+
+void bun(Canvas& c, const HairLook& s) {
+    c.begin_part(strand);
+    dome(c, s.volume);
+    cut_below(c, hairline(3, s.fringe, 9, 8));
+    c.begin_part(strand);
+    c.disc({15, 2 + s.lean}, 5 + s.volume / 2, Material::hair);
+    if (s.length > 0) bangs(c, 6, 4, s.length);
 }
 
 constexpr Point holes_301[] = {{15, 7}, {15, 8}, {15, 9}};
@@ -201,30 +350,6 @@ constexpr Point holes_304[] = {{15, 7}, {15, 8}};
 constexpr Point holes_709[] = {{6, 4}};
 
 }  // namespace
-
-HairStyle hair_style(int index) {
-    if (index == bald_hair) return {HairCut::bald, 0, 0, 0, 0};
-    // Hairs with holes need hair all round the hole.
-    if (index == 301) return {HairCut::long_hair, 1, 1, 1, 2};
-    if (index == 304) return {HairCut::bob, 3, 1, 2, 0};
-    if (index == 709) return {HairCut::pompadour, 0, 1, 0, 1};
-    // The cut follows the index's last digit, so each sheet row holds one cut. The variations
-    // step through their combinations by a stride coprime to their number, so no two hairs of a
-    // cut share them.
-    constexpr int variants = fringe_styles * volume_styles * length_styles * accent_styles;
-    static_assert(face_count / hair_cut_count < variants);
-    const int cut = index % hair_cut_count;
-    int code = (index / hair_cut_count * 31) % variants;
-    HairStyle s{static_cast<HairCut>(cut + 1), 0, 0, 0, 0};
-    s.fringe = code % fringe_styles;
-    code /= fringe_styles;
-    s.volume = code % volume_styles;
-    code /= volume_styles;
-    s.length = code % length_styles;
-    code /= length_styles;
-    s.accent = code % accent_styles;
-    return s;
-}
 
 std::span<const Point> hair_holes(int index) {
     switch (index) {
@@ -239,19 +364,31 @@ std::span<const Point> hair_holes(int index) {
     }
 }
 
-Surface draw_hair(const HairStyle& style, std::span<const Point> holes) {
-    using CutPainter = void (*)(Canvas&, const HairStyle&);
-    // In the order of HairCut, bald left out.
-    static constexpr CutPainter painters[hair_cut_count] = {
-        crew, spiky, long_hair, pompadour, cap, bob, ponytail, afro, mohawk, bandana};
+Surface draw_hair(const HairLook& look, std::span<const Point> holes) {
+    using CutPainter = void (*)(Canvas&, const HairLook&);
+    // In the order of Cut, bald left out.
+    static constexpr CutPainter painters[cut_count - 1] = {
+        crew,    spiky, pompadour, slicked,  long_hair, ponytail, twin_tails, bob,    mohawk, cap,
+        bandana, afro,  side_part, receding, topknot,   shaggy,   hood,       dreads, bun};
     Canvas c(head_size, head_size);
-    if (style.cut == HairCut::bald) return c.render();
-    painters[static_cast<int>(style.cut) - 1](c, style);
+    if (look.cut == Cut::bald) return c.render();
+    painters[static_cast<int>(look.cut) - 1](c, look);
+    if (look.band) headband(c, 1);
+    // The jaw stays bare, so it meets the jaw every body draws; hair falls behind it.
+    for (int j = last_face_row; j < head_size; ++j) {
+        for (int i = 0; i <= jaw_right; ++i) c.erase(i, j);
+    }
     // Opening the hole before rendering rings it with outline, like a gap between strands.
     for (const Point& h : holes) c.erase(h.x, h.y);
     Surface hair = c.render();
-    paint_accent(hair, style.accent);
+    merge_specks(hair, hair_template);
     for (const Point& h : holes) hair.SetPixel(h.x, h.y, marker_red);
+    return hair;
+}
+
+Surface draw_hair_for(const HairLook& look, std::span<const Point> holes, const Surface& face) {
+    Surface hair = draw_hair(look, holes);
+    seal_gaps(hair, face, last_face_row + 1);
     return hair;
 }
 

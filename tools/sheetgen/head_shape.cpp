@@ -42,15 +42,22 @@ void add_ear(Canvas& canvas, Point head, int style) {
     // Part of the skull's own part, so the skull's outline runs round it.
     static constexpr std::string_view small[] = {"##.", "###", "###", "##."};
     static constexpr std::string_view large[] = {"##.", "###", "####", "###", "##."};
-    if (style == 0) {
-        canvas.mask({head.x + 14, head.y + 8}, small, '#', Material::skin);
-    } else {
-        canvas.mask({head.x + 14, head.y + 7}, large, '#', Material::skin);
+    static constexpr std::string_view pointed[] = {"..##", ".###", "###", "###", "##."};
+    switch (style) {
+        case 0:
+            canvas.mask({head.x + 14, head.y + 8}, small, '#', Material::skin);
+            break;
+        case 1:
+            canvas.mask({head.x + 14, head.y + 7}, large, '#', Material::skin);
+            break;
+        default:
+            canvas.mask({head.x + 14, head.y + 6}, pointed, '#', Material::skin);
+            break;
     }
 }
 
 void paint_ear_detail(Surface& target, Point head, int style) {
-    stamp(target, {head.x + 14, head.y + 9 - style}, {"3", "34"});
+    stamp(target, {head.x + 14, head.y + 9 - (style == 0 ? 0 : 1)}, {"3", "34"});
 }
 
 void paint_mouth(Surface& target, Point head, Mouth mouth) {

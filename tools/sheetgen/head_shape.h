@@ -23,7 +23,7 @@ int add_skull(Canvas& canvas, Point head);
 // skull so the jaw line falls over it.
 void add_neck(Canvas& canvas, Point head, int length);
 
-// An ear on the back of the head, added to the skull's part; styles 0 and 1 differ in size.
+// An ear on the back of the head, added to the skull's part: style 0 small, 1 large, 2 pointed.
 void add_ear(Canvas& canvas, Point head, int style);
 // The ear's hollow, painted once the skull is rendered.
 void paint_ear_detail(Surface& target, Point head, int style);

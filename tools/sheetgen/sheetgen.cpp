@@ -1,5 +1,6 @@
 #include "tools/sheetgen/sheetgen.h"
 
+#include "tools/sheetgen/cast.h"
 #include "tools/sheetgen/damage_table.h"
 #include "tools/sheetgen/face_art.h"
 #include "tools/sheetgen/hair_art.h"
@@ -25,12 +26,12 @@ void fill_cells(Surface& sheet, const SheetGeometry& g, DrawCell draw_cell) {
 
 Surface draw_face_cell(int index) {
     if (index < 0 || index >= face_count) return Surface(head_size, head_size, key_color);
-    return draw_face(face_features(index));
+    return draw_face(face_look(index));
 }
 
 Surface draw_hair_cell(int index) {
     if (index < 0 || index >= face_count) return Surface(head_size, head_size, key_color);
-    return draw_hair(hair_style(index), hair_holes(index));
+    return draw_hair_for(hair_look(index), hair_holes(index), draw_face_cell(index));
 }
 
 Surface draw_pose_cell(int index) {

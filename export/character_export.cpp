@@ -1,0 +1,56 @@
+#include "export/character_export.h"
+
+#include "export/atomic_write.h"
+#include "export/bmp_file.h"
+#include "export/export_paths.h"
+#include "export/parameter_file.h"
+
+namespace kelvara {
+
+ExportOutcome export_character(const QString& folder, const QString& base_name,
+                               const Surface& picture, const EditorState* parameters) {
+    using Failure = ExportOutcome::Failure;
+    if (const QString problem = base_name_problem(base_name); !problem.isEmpty()) {
+        return {Failure::refused_name, base_name, problem};
+    }
+    const QString image_path = export_path(folder, base_name, QStringLiteral(".bmp"));
+    if (const QString reason = write_file_atomically(image_path, encode_bmp(picture));
+        !reason.isEmpty()) {
+        return {Failure::image_file, image_path, reason};
+    }
+    if (parameters == nullptr) return {};
+
+    const QString text_path = export_path(folder, base_name, QStringLiteral(".txt"));
+    const std::optional<QByteArray> text = parameter_file(base_name, *parameters);
+    if (!text) {
+        return {Failure::parameter_file, text_path,
+                QStringLiteral("Shift-JIS (CP932) への変換がこのシステムではできません。")};
+    }
+    if (const QString reason = write_file_atomically(text_path, *text); !reason.isEmpty()) {
+        return {Failure::parameter_file, text_path, reason};
+    }
+    return {};
+}
+
+QString failure_message(const ExportOutcome& outcome) {
+    using Failure = ExportOutcome::Failure;
+    switch (outcome.failure) {
+        case Failure::none:
+            return {};
+        case Failure::refused_name:
+            return QStringLiteral("保存できませんでした。何も保存していません。\n\n") +
+                   QStringLiteral("保存ファイル名: ") + outcome.file + QLatin1Char('\n') +
+                   outcome.reason;
+        case Failure::image_file:
+            return QStringLiteral(
+                       "画像ファイルを保存できませんでした。何も保存していません。\n\n") +
+                   outcome.file + QLatin1Char('\n') + outcome.reason;
+        case Failure::parameter_file:
+            return QStringLiteral("画像ファイルは保存しました。\n") +
+                   QStringLiteral("パラメーターファイルを保存できませんでした。\n\n") +
+                   outcome.file + QLatin1Char('\n') + outcome.reason;
+    }
+    return {};
+}
+
+}  // namespace kelvara

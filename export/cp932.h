@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace kelvara {
+
+// The text in Shift-JIS (code page 932), without a byte-order mark. A character that code page
+// 932 cannot represent becomes "?"; the characters around it are kept. Empty when the system has
+// no converter for code page 932.
+std::optional<QByteArray> to_cp932(const QString& text);
+
+}  // namespace kelvara

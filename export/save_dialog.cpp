@@ -1,0 +1,97 @@
+#include "export/save_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "editor/char_tool.h"
+#include "editor/surface_view.h"
+#include "export/character_export.h"
+#include "export/directory_list_box.h"
+#include "export/export_image.h"
+#include "export/export_paths.h"
+
+namespace kelvara {
+
+namespace {
+
+const QString error_title = QStringLiteral("えらー");
+
+}  // namespace
+
+void CharTool::m_save_Click() {
+    open_dialog<Save_Dialog>();
+}
+
+Save_Dialog::Save_Dialog(CharTool& main_window)
+    : UnloadingDialog(main_window), picture_(export_image_size, export_image_size, 0) {
+    setObjectName(QStringLiteral("Save_Dialog"));
+    setWindowTitle(QStringLiteral("画像保存"));
+    set_client_size(352, 310);
+    build_controls();
+    set_focus_order();
+
+    connect(OKButton, &QPushButton::clicked, this, &Save_Dialog::OKButton_Click);
+    connect(CancelButton, &QPushButton::clicked, this, &Save_Dialog::CancelButton_Click);
+    connect(DirectoryList, &DirectoryListBox::Click, this, &Save_Dialog::DirectoryList_Click);
+    connect(DirectoryList, &DirectoryListBox::OpenFailed, this,
+            [this](const QString& reason) { MsgBox(reason, error_title); });
+    connect(DriveList, &QComboBox::currentIndexChanged, this, &Save_Dialog::DriveList_Change);
+    Form_Load();
+}
+
+void Save_Dialog::Form_Load() {
+    DirectoryList_Click();
+    prepare_export_image(picture_, owner.workspace().pre_pic, owner.state.back_color);
+    Save_Picture->update();
+}
+
+void Save_Dialog::DirectoryList_Click() {
+    SavePath->setText(DirectoryList->List(DirectoryList->ListIndex()));
+}
+
+void Save_Dialog::DriveList_Change() {
+    // The folder list moves; SavePath keeps its folder until an entry is clicked.
+    if (const QString reason = DirectoryList->setPath(DriveList->currentText());
+        !reason.isEmpty()) {
+        MsgBox(reason, error_title);
+    }
+}
+
+void Save_Dialog::OKButton_Click() {
+    if (SaveName->text().isEmpty()) SaveName->setText(export_base_name(SaveName->text()));
+    const ExportOutcome outcome = export_character(SavePath->text(), SaveName->text(), picture_,
+                                                   Check_log->isChecked() ? &owner.state : nullptr);
+    if (!outcome.ok()) {
+        // Stay open, so the name or the folder can be put right.
+        MsgBox(failure_message(outcome), error_title);
+        return;
+    }
+    unload();
+}
+
+void Save_Dialog::CancelButton_Click() {
+    unload();
+}
+
+void Save_Dialog::MsgBox(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void Save_Dialog::keyPressEvent(QKeyEvent* event) {
+    // There is no default button: Enter presses only the button that has the focus, as Space
+    // does, and nothing at all from the name box.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) focused->click();
+        event->accept();
+        return;
+    }
+    UnloadingDialog::keyPressEvent(event);
+}
+
+}  // namespace kelvara

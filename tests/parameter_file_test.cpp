@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include "export/cp932.h"
+#include "export/parameter_file.h"
+#include "export_test_support.h"
+
+namespace kelvara::testing {
+namespace {
+
+EditorState sample_state() {
+    EditorState s;
+    s.type_flg = 0;
+    s.face_num = 12;
+    s.hair_num = 711;
+    s.hair_color_num = 56;
+    s.eye_color_num = 25;
+    s.eye_grey_flg = vb_true;
+    s.accessory_color_num = 3;
+    s.body_color_num = 32;
+    s.body_matte_flg = vb_true;
+    s.cloth_num = 135;
+    s.cloth_color_num = 77;
+    s.cloth_matte_flg = vb_true;
+    s.cloth2_color_num = 78;
+    s.cloth3_color_num = 0;
+    return s;
+}
+
+// The file's lines, decoded, each checked to end in CR LF with no other line break inside.
+QStringList decoded_lines(const QByteArray& file) {
+    QStringList lines;
+    qsizetype start = 0;
+    while (start < file.size()) {
+        const qsizetype crlf = file.indexOf("\r\n", start);
+        EXPECT_NE(crlf, -1) << "every line ends in CR LF, the last one too";
+        if (crlf == -1) break;
+        const QByteArray line = file.mid(start, crlf - start);
+        EXPECT_FALSE(line.contains('\r') || line.contains('\n')) << line.toStdString();
+        lines.append(decode_cp932(line));
+        start = crlf + 2;
+    }
+    return lines;
+}
+
+QByteArray file_for(const QString& name, const EditorState& state) {
+    const std::optional<QByteArray> file = parameter_file(name, state);
+    EXPECT_TRUE(file.has_value());
+    return file.value_or(QByteArray());
+}
+
+TEST(ParameterFile, FifteenLinesInShiftJisDecodeBackLineByLine) {
+    const QByteArray file = file_for(QStringLiteral("temp"), sample_state());
+    EXPECT_FALSE(file.startsWith("\xEF\xBB\xBF")) << "no byte-order mark";
+    EXPECT_TRUE(file.endsWith("\r\n"));
+    const QStringList expected = {
+        "[temp]",
+        "かおづら : タイプ",
+        "12\t : 顔",
+        "711\t : カミ",
+        "56\t : カミの色",
+        "25\t : 目の色",
+        "On\t : 目の色灰色部分",
+        "3\t : アクセサリーの色",
+        "32\t : 肌の色",
+        "On\t : 肌の色ツヤ消し",
+        "135\t : ポーズ",
+        "77\t : 服の色1",
+        "On\t : 服の色1ツヤ消し",
+        "78\t : 服の色2",
+        "0\t : 服の色3",
+    };
+    EXPECT_EQ(decoded_lines(file), expected);
+    // Shift-JIS, not UTF-8: "かおづら" is four two-byte characters.
+    EXPECT_TRUE(file.contains("\x82\xa9\x82\xa8\x82\xc3\x82\xe7\x20\x3a\x20"));
+    EXPECT_EQ(file.count("\r\n"), 15);
+    EXPECT_EQ(file.count('\t'), 13);
+}
+
+TEST(ParameterFile, TabStandsBetweenValueAndLabelExceptOnTheFirstTwoLines) {
+    const QStringList lines = decoded_lines(file_for(QStringLiteral("x\ty"), sample_state()));
+    ASSERT_EQ(lines.size(), 15);
+    EXPECT_EQ(lines[0], QStringLiteral("[x\ty]")) << "the name is kept as typed";
+    EXPECT_FALSE(lines[1].contains(QLatin1Char('\t')));
+    for (int i = 2; i < 15; ++i) {
+        EXPECT_EQ(lines[i].count(QLatin1Char('\t')), 1) << i + 1;
+        EXPECT_TRUE(lines[i].contains(QStringLiteral("\t : "))) << i + 1;
+        EXPECT_FALSE(lines[i].startsWith(QLatin1Char(' '))) << "no leading blank on line " << i + 1;
+    }
+}
+
+TEST(ParameterFile, DamageTypeAndOptionsOff) {
+    EditorState s = sample_state();
+    s.type_flg = 1;
+    s.eye_grey_flg = vb_false;
+    s.body_matte_flg = vb_false;
+    s.cloth_matte_flg = vb_false;
+    const QStringList lines = decoded_lines(file_for(QStringLiteral("a.bmp"), s));
+    ASSERT_EQ(lines.size(), 15);
+    EXPECT_EQ(lines[0], QStringLiteral("[a.bmp]"));
+    EXPECT_EQ(lines[1], QStringLiteral("だめーじ : タイプ"));
+    // The face and hair still carry their numbers for the damage type.
+    EXPECT_EQ(lines[2], QStringLiteral("12\t : 顔"));
+    EXPECT_EQ(lines[3], QStringLiteral("711\t : カミ"));
+    for (int line : {7, 10, 13}) {
+        EXPECT_TRUE(lines[line - 1].startsWith(QStringLiteral("Off\t"))) << line;
+    }
+}
+
+TEST(ParameterFile, NegativeAndZeroNumbersArePlainDecimal) {
+    EditorState s = sample_state();
+    s.face_num = 0;
+    s.hair_num = -1;
+    const QStringList lines = decoded_lines(file_for(QStringLiteral("n"), s));
+    ASSERT_EQ(lines.size(), 15);
+    EXPECT_EQ(lines[2], QStringLiteral("0\t : 顔"));
+    EXPECT_EQ(lines[3], QStringLiteral("-1\t : カミ"));
+}
+
+TEST(Cp932, CharactersOutsideTheCodePageBecomeOneQuestionMarkEach) {
+    // An emoji (four UTF-8 bytes, a surrogate pair in the string), Hangul and a combining-free
+    // Latin letter outside the code page; the Japanese and ASCII around them survive.
+    const QString name = QStringLiteral("山田😀太郎한āxｷｬﾝｾﾙ");
+    const std::optional<QByteArray> bytes = to_cp932(name);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(decode_cp932(*bytes), QStringLiteral("山田?太郎??xｷｬﾝｾﾙ"));
+    // Half-width katakana are single bytes in code page 932.
+    EXPECT_TRUE(bytes->endsWith("\xb7\xac\xdd\xbe\xd9"));
+
+    const QStringList lines = decoded_lines(file_for(name, EditorState{}));
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines[0], QStringLiteral("[山田?太郎??xｷｬﾝｾﾙ]"));
+}
+
+TEST(Cp932, AnUnrepresentableCharacterAtTheEndOrAloneIsReplacedToo) {
+    EXPECT_EQ(to_cp932(QStringLiteral("😀")), QByteArray("?"));
+    EXPECT_EQ(to_cp932(QStringLiteral("ab😀")), QByteArray("ab?"));
+    EXPECT_EQ(to_cp932(QString()), QByteArray());
+}
+
+}  // namespace
+}  // namespace kelvara::testing
