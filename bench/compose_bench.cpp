@@ -4,6 +4,7 @@
 #include "compositor/character_draw.h"
 #include "compositor/head.h"
 #include "compositor/recolor.h"
+#include "compositor/render_character.h"
 
 namespace kelvara {
 namespace {
@@ -70,6 +71,25 @@ void BM_recolor_sprite(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_recolor_sprite);
+
+// A whole character from its selection, as the command-line renderer makes one: cells cut, head
+// composed, layered, recoloured, drawn. Items per second is characters per second on one core.
+void BM_render_character(benchmark::State& st) {
+    Loaded& l = loaded();
+    EditorState s = l.state;
+    s.size_num = 1;
+    int n = 0;
+    for (auto _ : st) {
+        s.face_num = static_cast<Int16>(n % 712);
+        s.hair_num = static_cast<Int16>((n * 7) % 712);
+        s.cloth_num = static_cast<Int16>(n % 136);
+        render_character(l.sheets, s, l.w);
+        benchmark::DoNotOptimize(l.w.pre_pic.bits().data());
+        ++n;
+    }
+    st.SetItemsProcessed(st.iterations());
+}
+BENCHMARK(BM_render_character);
 
 }  // namespace
 }  // namespace kelvara

@@ -21,7 +21,7 @@ std::size_t utf8_length(unsigned char lead) {
 
 class Converter {
   public:
-    Converter() : cd_(iconv_open("CP932", "UTF-8")) {}
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (valid()) iconv_close(cd_);
     }
@@ -37,7 +37,7 @@ class Converter {
 }  // namespace
 
 std::optional<QByteArray> to_cp932(const QString& text) {
-    Converter converter;
+    Converter converter("CP932", "UTF-8");
     if (!converter.valid()) return std::nullopt;
 
     QByteArray in = text.toUtf8();
@@ -64,6 +64,24 @@ std::optional<QByteArray> to_cp932(const QString& text) {
     }
     out.truncate(out.size() - static_cast<qsizetype>(out_left));
     return out;
+}
+
+std::optional<QString> from_cp932(const QByteArray& bytes) {
+    Converter converter("UTF-8", "CP932");
+    if (!converter.valid()) return std::nullopt;
+    QByteArray in = bytes;
+    char* in_ptr = in.data();
+    std::size_t in_left = static_cast<std::size_t>(in.size());
+    // A Shift-JIS character of one or two bytes takes at most three bytes in UTF-8.
+    QByteArray out(in.size() * 3 + 4, '\0');
+    char* out_ptr = out.data();
+    std::size_t out_left = static_cast<std::size_t>(out.size());
+    if (iconv(converter.get(), &in_ptr, &in_left, &out_ptr, &out_left) ==
+        static_cast<std::size_t>(-1)) {
+        return std::nullopt;
+    }
+    out.truncate(out.size() - static_cast<qsizetype>(out_left));
+    return QString::fromUtf8(out);
 }
 
 }  // namespace kelvara

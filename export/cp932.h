@@ -11,4 +11,8 @@ namespace kelvara {
 // no converter for code page 932.
 std::optional<QByteArray> to_cp932(const QString& text);
 
+// Shift-JIS text back to a string; empty when the bytes are not valid code page 932 (or the system
+// has no converter).
+std::optional<QString> from_cp932(const QByteArray& bytes);
+
 }  // namespace kelvara

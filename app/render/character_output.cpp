@@ -1,0 +1,62 @@
+#include "character_output.h"
+
+#include <QBuffer>
+#include <QImage>
+
+#include "assets/embedded_assets.h"
+#include "compositor/render_character.h"
+#include "compositor/sheet_colours.h"
+#include "export/bmp_file.h"
+#include "export/export_image.h"
+
+namespace kelvara::cli {
+
+CharacterOutput::CharacterOutput() : sheets_(load_embedded_sheets()) {
+    load_palettes(load_embedded_palette_strips(), palettes_);
+}
+
+Surface CharacterOutput::picture(const EditorState& selection, Colour background) {
+    EditorState s = selection;
+    s.palettes = palettes_;
+    s.back_color = background;
+    s.size_num = 1;  // the saved picture does not depend on the drawing size
+    render_character(sheets_, s, workspace_);
+    return export_image(workspace_.pre_pic, background);
+}
+
+QByteArray CharacterOutput::file_bytes(const EditorState& selection, const OutputStyle& style) {
+    // The key colour is in no palette, so drawing on it marks exactly the background.
+    const bool transparent = style.transparent && style.format == OutputStyle::Format::png;
+    const Surface picture_1x = picture(selection, transparent ? key_color : style.background);
+    const Surface out = enlarged(picture_1x, style.scale);
+    if (style.format == OutputStyle::Format::png) return png_bytes(out, transparent);
+    return encode_bmp(out);
+}
+
+Surface CharacterOutput::enlarged(const Surface& picture, int scale) {
+    if (scale == 1) return picture;
+    Surface big(picture.width() * scale, picture.height() * scale, picture.BackColor());
+    big.PaintPicture(picture, 0, 0, big.width(), big.height(), 0, 0, picture.width(),
+                     picture.height());
+    return big;
+}
+
+QByteArray CharacterOutput::png_bytes(const Surface& picture, bool transparent) {
+    QImage image(picture.width(), picture.height(),
+                 transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x) {
+            const Colour c = picture.GetPixel(x, y);
+            line[x] = (transparent && c == key_color) ? qRgba(0, 0, 0, 0)
+                                                      : qRgb(red_of(c), green_of(c), blue_of(c));
+        }
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+}  // namespace kelvara::cli

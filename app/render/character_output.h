@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+
+#include "compositor/palettes.h"
+#include "compositor/sheets.h"
+#include "compositor/workspace.h"
+#include "editor/editor_state.h"
+
+namespace kelvara::cli {
+
+constexpr Colour grey_background = RGB(212, 208, 200);
+
+struct OutputStyle {
+    enum class Format { bmp, png };
+    Colour background = grey_background;
+    int scale = 1;
+    Format format = Format::bmp;
+    bool transparent = false;  // PNG only: the background becomes see-through
+};
+
+// Turns selections into image files with the program's own sheets, palettes and export code, so
+// that a file equals the one the save dialog writes for the same selections.
+class CharacterOutput {
+  public:
+    CharacterOutput();
+
+    // The 63 x 63 picture the save dialog would save, on the given background.
+    Surface picture(const EditorState& selection, Colour background);
+
+    // The file's bytes in the given style.
+    QByteArray file_bytes(const EditorState& selection, const OutputStyle& style);
+
+    // The picture enlarged by whole pixels.
+    static Surface enlarged(const Surface& picture, int scale);
+    // PNG bytes; with transparent, pixels in the key colour become see-through.
+    static QByteArray png_bytes(const Surface& picture, bool transparent);
+
+  private:
+    Sheets sheets_;
+    Palettes palettes_;
+    Workspace workspace_;
+};
+
+}  // namespace kelvara::cli

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace kelvara::cli {
+
+// Help for the program as a whole and for each command, in English and then in Japanese.
+QString general_help();
+QString render_help();
+QString random_help();
+QString sheet_help();
+
+}  // namespace kelvara::cli

@@ -1,0 +1,15 @@
+# The command-line renderer: input checks, options and batches without a display, and the round
+# trip through the real save dialog.
+add_executable(test_cli cli_input_test.cpp)
+target_link_libraries(test_cli PRIVATE kelvara_render_cli GTest::gtest_main kelvara_warnings)
+gtest_discover_tests(test_cli DISCOVERY_MODE PRE_TEST)
+
+add_executable(test_cli_roundtrip gui_test_main.cpp cli_roundtrip_test.cpp)
+target_link_libraries(test_cli_roundtrip PRIVATE kelvara_render_cli kelvara_ui Qt6::Test GTest::gtest
+                                                 kelvara_warnings)
+gtest_discover_tests(test_cli_roundtrip DISCOVERY_MODE PRE_TEST
+                     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# The program itself: the exit status a script sees for bad input.
+add_test(NAME kelvara_render_exit_status_for_bad_input
+         COMMAND sh -c "\"$<TARGET_FILE:kelvara-render>\" render /nonexistent/params.txt; test $? -eq 2")
