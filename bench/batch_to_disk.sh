@@ -13,7 +13,7 @@ for run in 1 2 3; do
     start=$(date +%s.%N)
     "$render" random --count 1000 --seed "$run" --out "$out/batch"
     end=$(date +%s.%N)
-    times+=("$(echo "$end - $start" | bc)")
+    times+=("$(awk "BEGIN { printf \"%.3f\", $end - $start }")")
 done
 sorted=$(printf '%s\n' "${times[@]}" | sort -n)
 median=$(echo "$sorted" | sed -n 2p)

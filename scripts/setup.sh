@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config file dpkg-dev
     qt6-base-dev qt6-qpa-plugins libqt6svg6 qt6-image-formats-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic
