@@ -26,7 +26,7 @@ CharTool::CharTool(QWidget* parent)
     build_menus();
     connect_handlers();
     Form_Load();
-    setWindowIcon(character_icon(ws_.pre_pic));
+    setWindowIcon(window_icon());
     // The client area is 544 x 456 under the menu bar; the window cannot be resized.
     setFixedSize(sizeHint());
 }

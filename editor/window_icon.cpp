@@ -2,19 +2,16 @@
 
 #include <QPixmap>
 
-#include "assets/image_codec.h"
+#include "assets/embedded_assets.h"
 
 namespace kelvara {
 
-QIcon character_icon(const Surface& sprite) {
-    // The head lies at x 24..42, y 16..28; a 32 x 32 square around it keeps the shoulders.
-    const QImage square = image_from_surface(sprite).copy(17, 12, 32, 32);
+QIcon window_icon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128}) {
-        // Pixel art stays sharp: whole-pixel scaling up, smooth scaling down.
-        const Qt::TransformationMode mode =
-            size >= 32 ? Qt::FastTransformation : Qt::SmoothTransformation;
-        icon.addPixmap(QPixmap::fromImage(square.scaled(size, size, Qt::KeepAspectRatio, mode)));
+    // Each size is drawn for itself, so Qt picks the nearest instead of blurring one picture.
+    for (const int size : {16, 32, 48, 64, 128}) {
+        icon.addFile(embedded_asset_path(QStringLiteral("window_icon_%1.png").arg(size)),
+                     QSize(size, size));
     }
     return icon;
 }

@@ -2,12 +2,10 @@
 
 #include <QIcon>
 
-#include "compositor/surface.h"
-
 namespace kelvara {
 
-// The window icon, shared by every window of the program: the head and shoulders of the composed
-// start-up character, in several sizes.
-QIcon character_icon(const Surface& sprite);
+// The window icon, shared by every window of the program: the generator's drawing of a character,
+// carried with the program in several sizes.
+QIcon window_icon();
 
 }  // namespace kelvara

@@ -8,6 +8,7 @@
 #include "assets/embedded_assets.h"
 #include "compositor/sheet_colours.h"
 #include "gif_writer.h"
+#include "icon_art.h"
 
 namespace kelvara {
 namespace {
@@ -65,6 +66,34 @@ TEST(AboutPicture, CommittedGifIsTheGeneratorsCharacterOnATransparentGround) {
     const QImage committed = QImage(embedded_asset_path(QStringLiteral("about.gif")))
                                  .convertToFormat(QImage::Format_ARGB32);
     expect_same(committed, drawn, key_color);
+}
+
+// The icons carried with the program are the generator's drawing, each at its size, see-through
+// around the character, and the larger ones the smaller views enlarged by whole pixels.
+TEST(WindowIcon, CommittedIconsAreTheGeneratorsDrawing) {
+    const auto icons = about::draw_window_icons();
+    std::vector<int> sizes;
+    for (const auto& icon : icons) {
+        sizes.push_back(icon.size);
+        SCOPED_TRACE(icon.size);
+        const QString name = QString::fromStdString(about::window_icon_file(icon.size));
+        const QImage committed =
+            QImage(embedded_asset_path(name)).convertToFormat(QImage::Format_ARGB32);
+        expect_same(committed, icon.picture, key_color);
+        EXPECT_EQ(icon.picture.GetPixel(0, 0), key_color);
+        int drawn = 0;
+        for (Colour c : icon.picture.bits()) drawn += c != key_color;
+        EXPECT_GT(drawn * 3, icon.size * icon.size) << "the character fills the icon";
+    }
+    EXPECT_EQ(sizes, (std::vector<int>{16, 32, 48, 64, 128}));
+    // 64 and 128 are the 32-pixel view doubled and quadrupled.
+    for (int y = 0; y < 128; ++y) {
+        for (int x = 0; x < 128; ++x) {
+            ASSERT_EQ(icons[4].picture.GetPixel(x, y), icons[1].picture.GetPixel(x / 4, y / 4));
+            ASSERT_EQ(icons[3].picture.GetPixel(x / 2, y / 2),
+                      icons[1].picture.GetPixel(x / 4, y / 4));
+        }
+    }
 }
 
 }  // namespace

@@ -13,3 +13,7 @@ gtest_discover_tests(test_cli_roundtrip DISCOVERY_MODE PRE_TEST
 # The program itself: the exit status a script sees for bad input.
 add_test(NAME kelvara_render_exit_status_for_bad_input
          COMMAND sh -c "\"$<TARGET_FILE:kelvara-render>\" render /nonexistent/params.txt; test $? -eq 2")
+
+# Installing: both programs, the desktop entry and the icons land in their places.
+add_test(NAME install_into_temporary_prefix
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/install_check.sh ${CMAKE_BINARY_DIR})

@@ -6,6 +6,7 @@ add_executable(test_sheetgen
     sheetgen_assets_test.cpp
     sheetgen_heads_test.cpp
     sheetgen_tidy_test.cpp
+    sheetgen_poses_test.cpp
 )
 target_link_libraries(test_sheetgen
     PRIVATE kelvara_sheetgen kelvara_assets GTest::gtest_main kelvara_warnings)

@@ -6,7 +6,7 @@
 #include "compositor/character_draw.h"
 #include "sheetgen_support.h"
 #include "tools/sheetgen/character.h"
-#include "tools/sheetgen/pose_table.h"
+#include "tools/sheetgen/pose_art.h"
 #include "tools/sheetgen/tidy.h"
 
 namespace kelvara::sheetgen_test {

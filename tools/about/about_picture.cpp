@@ -6,22 +6,22 @@
 #include "compositor/head.h"
 #include "compositor/sheet_colours.h"
 #include "palette_strips.h"
+#include "tools/sheetgen/pose_art.h"
 #include "tools/sheetgen/sheetgen.h"
 
 namespace kelvara::about {
 
 namespace {
 
-// The character shown: a member of the first group in a fighting stance, in a dark uniform with
+// The character shown: a member of the first group with a fist raised, in a dark uniform with
 // red hair, so it reads on the dialog's grey.
 constexpr int character = 12;
-constexpr int pose = 0;
+constexpr int pose = 85;
 
 }  // namespace
 
-Surface draw_about_picture() {
+Surface draw_about_sprite() {
     Workspace w;
-    cut_head_cell(sheetgen::draw_face_cell(character), 0, w.face_pic);
     w.hair_pic.PaintPicture(sheetgen::draw_hair_cell(character), 0, 0, 19, 19, 0, 0, 19, 19);
     w.face_pic.PaintPicture(sheetgen::draw_face_cell(character), 0, 0, 19, 19, 0, 0, 19, 19);
     w.pre_cloth_pic.PaintPicture(sheetgen::draw_pose_cell(pose), 0, 0, 67, 67, 0, 0, 67, 67);
@@ -34,13 +34,17 @@ Surface draw_about_picture() {
     state.back_color = key_color;  // stays transparent
     state.hair_color_num = 7;
     state.cloth_color_num = 1;
-    Character_draw(state, false, w);
+    Character_draw(state, sheetgen::pose_has_head_in_front(pose), w);
+    return w.pre_pic;
+}
 
+Surface draw_about_picture() {
+    const Surface sprite = draw_about_sprite();
     // Centre the figure across the picture and stand it on the bottom edge.
-    int left = w.pre_pic.width(), right = -1, bottom = -1;
-    for (int y = 0; y < w.pre_pic.height(); ++y) {
-        for (int x = 0; x < w.pre_pic.width(); ++x) {
-            if (w.pre_pic.GetPixel(x, y) == key_color) continue;
+    int left = sprite.width(), right = -1, bottom = -1;
+    for (int y = 0; y < sprite.height(); ++y) {
+        for (int x = 0; x < sprite.width(); ++x) {
+            if (sprite.GetPixel(x, y) == key_color) continue;
             left = std::min(left, x);
             right = std::max(right, x);
             bottom = std::max(bottom, y);
@@ -49,7 +53,7 @@ Surface draw_about_picture() {
     Surface picture(picture_width, picture_height, key_color);
     const int x0 = (left + right + 1) / 2 - picture_width / 2;
     const int y0 = bottom + 2 - picture_height;
-    picture.PaintPicture(w.pre_pic, 0, 0, picture_width, picture_height, x0, y0, picture_width,
+    picture.PaintPicture(sprite, 0, 0, picture_width, picture_height, x0, y0, picture_width,
                          picture_height);
     return picture;
 }

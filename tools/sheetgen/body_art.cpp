@@ -20,6 +20,9 @@ struct OutfitStyle {
     bool buttons = false;
     Material belt = Material::none;
     bool socks = false;
+    bool barefoot = false;
+    bool chest_band = false;
+    bool open_neck = false;  // a V of skin at the throat instead of a collar
 };
 
 constexpr OutfitStyle outfit_styles[outfit_count] = {
@@ -31,12 +34,12 @@ constexpr OutfitStyle outfit_styles[outfit_count] = {
      .legs = Cover::half,
      .trim = Material::trim,
      .socks = true},
-    // track suit
-    {.legwear = Material::pants, .trim = Material::trim, .collar = true},
+    // track suit: jacket with a band across the chest, trousers in the second colour
+    {.legwear = Material::pants, .trim = Material::trim, .collar = true, .chest_band = true},
     // vest and jeans
     {.sleeves = Cover::none, .legwear = Material::pants, .belt = Material::shoe},
-    // training gi with a belt
-    {.belt = Material::trim},
+    // training gi: wrapped open at the neck, a belt, bare feet
+    {.belt = Material::trim, .barefoot = true, .open_neck = true},
 };
 
 // Directions along the spine and across it towards the chest, for placing shoulders and hips on
@@ -111,11 +114,11 @@ void paint_leg(Canvas& c, Point hip, const Limb& leg, const OutfitStyle& o, int 
         c.begin_part(style);
         c.capsule(lerp(leg.joint, leg.end, 1, 2), leg.end, 5, Material::white);
     }
-    // The shoe points the way the fighter faces, turned along the shin when the leg kicks.
+    // The foot points the way the fighter faces, turned along the shin when the leg kicks.
     c.begin_part(style);
     const Point toe{leg.end.x - 3 + (leg.end.y < leg.joint.y ? 1 : 0),
                     leg.end.y + (leg.end.y < leg.joint.y ? -1 : 0)};
-    c.capsule(leg.end, toe, 4, Material::shoe);
+    c.capsule(leg.end, toe, o.barefoot ? 3 : 4, o.barefoot ? Material::skin : Material::shoe);
 }
 
 void paint_torso(Canvas& c, const Skeleton& b, const Frame& f, const OutfitStyle& o) {
@@ -129,6 +132,11 @@ void paint_torso(Canvas& c, const Skeleton& b, const Frame& f, const OutfitStyle
             c.plot(f.at(b.neck, k, 2).x, f.at(b.neck, k, 2).y, Material::accessory);
     }
     if (o.belt != Material::none) c.capsule(f.at(hem, -2, 5), f.at(hem, -2, -5), 1, o.belt);
+    if (o.chest_band) c.capsule(f.at(b.neck, 4, 6), f.at(b.neck, 4, -6), 2, o.trim);
+    if (o.open_neck) {
+        const Point v[] = {f.at(b.neck, 0, 2), f.at(b.neck, 4, 0), f.at(b.neck, 0, -2)};
+        c.polygon(v, Material::skin);
+    }
     if (o.collar) {
         c.begin_part();
         c.capsule(f.at(b.neck, 0, 3), f.at(b.neck, 0, -3), 3, o.top);
@@ -138,12 +146,29 @@ void paint_torso(Canvas& c, const Skeleton& b, const Frame& f, const OutfitStyle
     }
 }
 
+void paint_prop(Canvas& c, const Prop& prop) {
+    if (prop.kind == PropKind::none) return;
+    c.begin_part();
+    if (prop.kind == PropKind::ball) {
+        c.disc(prop.at, 7, Material::prop);
+        return;
+    }
+    const Point corners[] = {prop.at,
+                             {prop.at.x + 12, prop.at.y},
+                             {prop.at.x + 12, prop.at.y + 9},
+                             {prop.at.x, prop.at.y + 9}};
+    c.polygon(corners, Material::prop);
+    // Slats across the crate.
+    c.capsule({prop.at.x + 1, prop.at.y + 4}, {prop.at.x + 11, prop.at.y + 4}, 1, Material::shoe);
+}
+
 }  // namespace
 
 void paint_figure(Canvas& canvas, const Skeleton& body, Outfit outfit, ArmDepth arms,
-                  const std::function<void(Canvas&)>& paint_head) {
+                  const Prop& prop, const std::function<void(Canvas&)>& paint_head) {
     const OutfitStyle& o = outfit_styles[static_cast<int>(outfit)];
     const Frame f = frame_of(body);
+    if (prop.behind) paint_prop(canvas, prop);
     paint_arm(canvas, f.at(body.neck, 2, 4), body.far_arm, body.far_hand, o, 1);
     paint_leg(canvas, f.at(body.pelvis, 0, 2), body.far_leg, o, 1);
     paint_leg(canvas, f.at(body.pelvis, 0, -3), body.near_leg, o, 0);
@@ -151,12 +176,16 @@ void paint_figure(Canvas& canvas, const Skeleton& body, Outfit outfit, ArmDepth 
     canvas.capsule(f.at(body.neck, -4, 0), body.neck, 5, Material::skin);
     paint_torso(canvas, body, f, o);
     const Point near_shoulder = f.at(body.neck, 2, -4);
-    if (arms == ArmDepth::behind_head) {
+    const auto near_side = [&] {
         paint_arm(canvas, near_shoulder, body.near_arm, body.near_hand, o, 0);
+        if (!prop.behind) paint_prop(canvas, prop);
+    };
+    if (arms == ArmDepth::behind_head) {
+        near_side();
         paint_head(canvas);
     } else {
         paint_head(canvas);
-        paint_arm(canvas, near_shoulder, body.near_arm, body.near_hand, o, 0);
+        near_side();
     }
 }
 

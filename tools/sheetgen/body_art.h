@@ -30,15 +30,26 @@ struct Skeleton {
     bool chest_flipped = false;
 };
 
+// Something the fighter holds or sits on, drawn with the figure: a ball (centred on `at`) or a
+// crate (top-left corner at `at`). Behind, it is painted before the whole figure; otherwise in
+// front of the arms.
+enum class PropKind { none, ball, box };
+struct Prop {
+    PropKind kind = PropKind::none;
+    Point at{};
+    bool behind = false;
+};
+
 enum class Outfit { school, sports, track, street, gi };
 constexpr int outfit_count = 5;
 
 // Whether the near arm passes in front of the head or behind it.
 enum class ArmDepth { in_front, behind_head };
 
-// Paints the figure's parts in depth order: far arm, legs, neck, torso and collar, then whatever
-// paint_head adds, and the near arm in front of it all or, behind_head, before the head.
+// Paints the figure's parts in depth order: a prop held behind, far arm, legs, neck, torso and
+// collar, then whatever paint_head adds, and the near arm and a prop held in front over it all
+// or, behind_head, before the head.
 void paint_figure(Canvas& canvas, const Skeleton& body, Outfit outfit, ArmDepth arms,
-                  const std::function<void(Canvas&)>& paint_head);
+                  const Prop& prop, const std::function<void(Canvas&)>& paint_head);
 
 }  // namespace kelvara::sheetgen

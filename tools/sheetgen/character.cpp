@@ -3,7 +3,7 @@
 #include "compositor/character_draw.h"
 #include "compositor/head.h"
 #include "compositor/workspace.h"
-#include "tools/sheetgen/pose_table.h"
+#include "tools/sheetgen/pose_art.h"
 #include "tools/sheetgen/sheetgen.h"
 
 namespace kelvara::sheetgen {

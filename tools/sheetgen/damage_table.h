@@ -1,8 +1,11 @@
 #pragma once
 
+#include <string_view>
+
 #include "compositor/sheets.h"
 #include "compositor/surface.h"
 #include "tools/sheetgen/body_art.h"
+#include "tools/sheetgen/damage_head.h"
 
 namespace kelvara::sheetgen {
 
@@ -10,10 +13,13 @@ namespace kelvara::sheetgen {
 enum class HeadTurn { upright, face_up, face_down };
 
 struct DamageFigure {
+    std::string_view name;
     Skeleton body;
     Outfit outfit;
     Point head;  // top-left of the head's 19 x 19 square in the frame, after turning it
     HeadTurn turn;
+    Expression look;
+    Finish finish;
 };
 
 // Damage figures below this index wear the school uniform.

@@ -9,7 +9,18 @@ namespace kelvara::sheetgen {
 
 // What a canvas pixel is made of. Each material is painted from one template ramp, so the
 // program's recolouring reaches every shade of it.
-enum class Material : std::uint8_t { none, skin, hair, cloth, pants, trim, accessory, shoe, white };
+enum class Material : std::uint8_t {
+    none,
+    skin,
+    hair,
+    cloth,
+    pants,
+    trim,
+    accessory,
+    shoe,
+    white,
+    prop
+};
 
 // The shades of a material from light to dark, and the one a plain lit pixel takes.
 struct Ramp {
@@ -38,6 +49,10 @@ constexpr Ramp ramp_of(Material m) {
             return {{outline_dark, outline_dark, outline_black}, 3, 1};
         case Material::white:
             return {{highlight_white}, 1, 0};
+        // A ball or a crate, in greys no palette recolours (only the eye option whitens the mid
+        // grey), so props keep their look whatever the fighter wears.
+        case Material::prop:
+            return {{highlight_white, eye_grey_template, outline_dark}, 3, 1};
         case Material::none:
             break;
     }

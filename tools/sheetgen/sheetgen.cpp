@@ -5,7 +5,7 @@
 #include "tools/sheetgen/face_art.h"
 #include "tools/sheetgen/hair_art.h"
 #include "tools/sheetgen/head_shape.h"
-#include "tools/sheetgen/pose_table.h"
+#include "tools/sheetgen/pose_art.h"
 #include "tools/sheetgen/sheet_frame.h"
 
 namespace kelvara::sheetgen {
@@ -36,7 +36,7 @@ Surface draw_hair_cell(int index) {
 
 Surface draw_pose_cell(int index) {
     if (index < 0 || index >= pose_count) return Surface(sprite_frame, sprite_frame, key_color);
-    return draw_pose(pose_entry(index));
+    return draw_pose(pose_spec(index));
 }
 
 Surface draw_damage_cell(int index) {

@@ -1,0 +1,178 @@
+// The bar every body must clear: one connected figure with a clean outline, every pose and damage
+// figure set apart from the others, and the jaw closed under every face on every pose.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "compositor/character_draw.h"
+#include "sheetgen_support.h"
+#include "tools/sheetgen/character.h"
+#include "tools/sheetgen/pose_art.h"
+
+namespace kelvara::sheetgen_test {
+namespace {
+
+using sheetgen::draw_damage_cell;
+using sheetgen::draw_pose_cell;
+
+// Poses and damage figures as the program cuts them from the generated sheets.
+struct Bodies {
+    std::vector<Surface> poses, damage, poses_with_head;
+};
+
+const Bodies& bodies() {
+    static const Bodies all = [] {
+        Bodies b;
+        for (int i = 0; i < pose_count; ++i) {
+            b.poses.push_back(frame_cell(generated().cloth_set, i));
+            b.poses_with_head.push_back(sheetgen::character_on_pose(0, i));
+        }
+        for (int i = 0; i < damage_pose_count; ++i) {
+            b.damage.push_back(frame_cell(generated().damage_set, i));
+        }
+        return b;
+    }();
+    return all;
+}
+
+bool key_at(const Surface& s, int x, int y) {
+    return !s.contains(x, y) || s.GetPixel(x, y) == key_color;
+}
+
+// Groups of drawn pixels that touch across an edge or a corner.
+int figures_in(const Surface& s) {
+    std::vector<bool> seen(static_cast<std::size_t>(s.width() * s.height()), false);
+    int groups = 0;
+    for (int start = 0; start < s.width() * s.height(); ++start) {
+        if (seen[start] || key_at(s, start % s.width(), start / s.width())) continue;
+        ++groups;
+        std::vector<int> todo{start};
+        seen[start] = true;
+        while (!todo.empty()) {
+            const int k = todo.back();
+            todo.pop_back();
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int x = k % s.width() + dx, y = k / s.width() + dy;
+                    if (key_at(s, x, y) || seen[y * s.width() + x]) continue;
+                    seen[y * s.width() + x] = true;
+                    todo.push_back(y * s.width() + x);
+                }
+            }
+        }
+    }
+    return groups;
+}
+
+TEST(SheetgenPoses, EveryFigureIsInOnePiece) {
+    for (int i = 0; i < pose_count; ++i) {
+        EXPECT_EQ(figures_in(bodies().poses[i]), 1) << "pose " << i;
+        EXPECT_EQ(figures_in(bodies().poses_with_head[i]), 1) << "pose " << i << " with a head";
+    }
+    for (int i = 0; i < damage_pose_count; ++i) {
+        EXPECT_EQ(figures_in(bodies().damage[i]), 1) << "damage " << i;
+    }
+}
+
+// The share of the pixels touching the key colour that are outline colours, in percent.
+int outlined_share(const Surface& s) {
+    int edge = 0, outlined = 0;
+    for (int y = 0; y < s.height(); ++y) {
+        for (int x = 0; x < s.width(); ++x) {
+            if (key_at(s, x, y)) continue;
+            if (!key_at(s, x - 1, y) && !key_at(s, x + 1, y) && !key_at(s, x, y - 1) &&
+                !key_at(s, x, y + 1)) {
+                continue;
+            }
+            ++edge;
+            outlined += is_outline(s.GetPixel(x, y)) ? 1 : 0;
+        }
+    }
+    return edge == 0 ? 0 : outlined * 100 / edge;
+}
+
+TEST(SheetgenPoses, FiguresAreOutlinedAgainstTheBackground) {
+    for (int i = 0; i < pose_count; ++i) {
+        EXPECT_GE(outlined_share(bodies().poses_with_head[i]), 95) << "pose " << i;
+    }
+    for (int i = 0; i < damage_pose_count; ++i) {
+        EXPECT_GE(outlined_share(bodies().damage[i]), 95) << "damage " << i;
+    }
+}
+
+int difference(const Surface& a, const Surface& b) {
+    int d = 0;
+    for (std::size_t k = 0; k < a.bits().size(); ++k) d += a.bits()[k] != b.bits()[k] ? 1 : 0;
+    return d;
+}
+
+void expect_set_apart(const std::vector<Surface>& frames, const char* kind) {
+    int closest = 1 << 30, a = -1, b = -1;
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        for (std::size_t j = i + 1; j < frames.size(); ++j) {
+            const int d = difference(frames[i], frames[j]);
+            if (d < closest) {
+                closest = d;
+                a = static_cast<int>(i);
+                b = static_cast<int>(j);
+            }
+        }
+    }
+    EXPECT_GE(closest, 40) << kind << " " << a << " and " << b;
+}
+
+TEST(SheetgenPoses, EveryPoseAndDamageFigureIsSetApart) {
+    expect_set_apart(bodies().poses, "poses");
+    expect_set_apart(bodies().damage, "damage figures");
+}
+
+// Under every face, on every pose, the jaw runs on without a gap: outline at both sides of the
+// two seam rows, skin between, and no skin open to the side.
+TEST(SheetgenPoses, EveryFaceClosesTheSeamOnEveryPose) {
+    std::vector<Surface> heads;
+    for (int i = 0; i < face_count; ++i) heads.push_back(sheetgen::character_head(i));
+    const int left = head_offset.x + 3, right = head_offset.x + 15;
+    const int seam = head_offset.y + head_rows_behind - 1;
+    for (int pose = 0; pose < pose_count; ++pose) {
+        const Surface& body = bodies().poses[pose];
+        const bool front = sheetgen::pose_has_head_in_front(pose);
+        for (int i = 0; i < face_count; ++i) {
+            // Only the seam rows are laid, the way the program lays them.
+            const auto at = [&](int x, int y) {
+                const int j = y - head_offset.y;
+                const Colour head = heads[i].GetPixel(x - head_offset.x, j);
+                const Colour own = body.GetPixel(x, y);
+                if (front) return j < head_rows_front && head != key_color ? head : own;
+                return j < head_rows_behind && own == key_color ? head : own;
+            };
+            for (const int y : {seam, seam + 1}) {
+                ASSERT_TRUE(is_outline(at(left, y)) && is_outline(at(right, y)))
+                    << "pose " << pose << " face " << i << " row " << y;
+                for (int x = left + 1; x < right; ++x) {
+                    ASSERT_TRUE(is_skin(at(x, y)))
+                        << "pose " << pose << " face " << i << " at " << x << "," << y;
+                }
+                ASSERT_FALSE(is_skin(at(left - 1, y)) || is_skin(at(right + 1, y)))
+                    << "pose " << pose << " face " << i << " row " << y;
+            }
+        }
+    }
+}
+
+TEST(SheetgenPoses, TheCatalogueNamesEveryPoseOnce) {
+    std::set<std::string_view> names;
+    for (int i = 0; i < pose_count; ++i) {
+        const std::string_view name = sheetgen::pose_spec(i).name;
+        EXPECT_FALSE(name.empty()) << i;
+        EXPECT_TRUE(names.insert(name).second) << "pose " << i << " repeats " << name;
+    }
+    for (const sheetgen::PoseCycle c : {sheetgen::walk_cycle, sheetgen::run_cycle}) {
+        EXPECT_GE(c.frames, 6);
+        EXPECT_LE(c.first + c.frames, sheetgen::first_other_outfit_pose);
+    }
+}
+
+}  // namespace
+}  // namespace kelvara::sheetgen_test
