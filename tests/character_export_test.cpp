@@ -50,7 +50,12 @@ TEST(ExportPaths, OnlyTheEmptyNameBecomesTempAndOnlySeparatorsAndNulAreRefused) 
 
 struct CharacterExport : ::testing::Test {
     QTemporaryDir dir;
-    QString folder = dir.path();
+    // A folder inside the temporary one, so that its parent holds nothing but it: a name that
+    // climbs out with ".." would land there.
+    QString folder = [this] {
+        QDir(dir.path()).mkdir(QStringLiteral("save"));
+        return dir.filePath(QStringLiteral("save"));
+    }();
     Surface picture = export_image(sprite(), RGB(212, 208, 200));
     EditorState state = [] {
         EditorState s;

@@ -180,6 +180,32 @@ TEST(SheetgenDrawing, OutfitsFollowTheIndexRanges) {
     EXPECT_TRUE(contains_any(draw_damage_cell(24), is_pants));
 }
 
+// An accessory-coloured pixel with no neighbour of its colour reads as a speck of dirt at x1, not
+// as a button or badge.
+int lone_accessory_pixels(const Surface& s) {
+    int lone = 0;
+    for (int y = 0; y < s.height(); ++y) {
+        for (int x = 0; x < s.width(); ++x) {
+            if (s.GetPixel(x, y) != accessory_template) continue;
+            const auto same = [&](int nx, int ny) {
+                return nx >= 0 && ny >= 0 && nx < s.width() && ny < s.height() &&
+                       s.GetPixel(nx, ny) == accessory_template;
+            };
+            if (!same(x - 1, y) && !same(x + 1, y) && !same(x, y - 1) && !same(x, y + 1)) ++lone;
+        }
+    }
+    return lone;
+}
+
+TEST(SheetgenDrawing, ButtonsAreNoSpecks) {
+    for (int i = 0; i < pose_count; ++i) {
+        EXPECT_EQ(lone_accessory_pixels(draw_pose_cell(i)), 0) << "pose " << i;
+    }
+    for (int i = 0; i < damage_pose_count; ++i) {
+        EXPECT_EQ(lone_accessory_pixels(draw_damage_cell(i)), 0) << "damage figure " << i;
+    }
+}
+
 TEST(SheetgenDrawing, GeneratingTwiceGivesTheSamePixels) {
     const Sheets again = sheetgen::generate_sheets();
     EXPECT_EQ(again.face_set, generated().face_set);

@@ -8,6 +8,7 @@
 
 #include "compositor/character_draw.h"
 #include "sheetgen_support.h"
+#include "tools/sheetgen/cast.h"
 #include "tools/sheetgen/character.h"
 #include "tools/sheetgen/families.h"
 
@@ -140,6 +141,48 @@ TEST(SheetgenHeads, EveryHeadClosesTheJawOnTheStandingPose) {
             EXPECT_FALSE(is_skin(frame.GetPixel(left - 1, y)) ||
                          is_skin(frame.GetPixel(right + 1, y)))
                 << "character " << i << " row " << y;
+        }
+    }
+}
+
+// Long hair reads as long on a body that shows only rows 0..12: on the jaw's row it hangs beside
+// the face at both sides and leaves the jaw itself to the body.
+TEST(SheetgenHeads, LongHairHangsBesideTheJawRow) {
+    constexpr int row = shown_rows - 1;
+    int long_hairs = 0;
+    for (int i = 0; i < face_count; ++i) {
+        if (sheetgen::hair_look(i).cut != sheetgen::Cut::long_hair) continue;
+        ++long_hairs;
+        const Surface& hair = heads().hairs[i];
+        bool front = false, back = false;
+        for (int x = 0; x < 3; ++x) front = front || !key_at(hair, x, row);
+        for (int x = 16; x < 19; ++x) back = back || !key_at(hair, x, row);
+        EXPECT_TRUE(front && back) << "hair " << i;
+        for (int x = 3; x <= 15; ++x)
+            EXPECT_TRUE(key_at(hair, x, row)) << "hair " << i << " at " << x;
+    }
+    EXPECT_GT(long_hairs, 10);
+}
+
+// Hair is lit as one mass: the dark shade is for shadow and the lines between locks, never the
+// whole of it, and a head of hair with room for it catches the light.
+TEST(SheetgenHeads, HairIsLitNotAllShadow) {
+    for (int i = 0; i < face_count; ++i) {
+        const Surface& hair = heads().hairs[i];
+        int tones[3] = {0, 0, 0};
+        for (int y = 0; y < 19; ++y) {
+            for (int x = 0; x < 19; ++x) {
+                for (std::size_t k = 0; k < 3; ++k) {
+                    tones[k] += hair.GetPixel(x, y) == hair_template[k] ? 1 : 0;
+                }
+            }
+        }
+        const int all = tones[0] + tones[1] + tones[2];
+        if (all < 30) continue;
+        EXPECT_LT(tones[2] * 100, all * 80)
+            << "hair " << i << ": " << tones[2] << " dark of " << all;
+        if (!sheetgen::hair_look(i).band && all >= 50) {
+            EXPECT_GE(tones[0], 2) << "hair " << i << " has no light";
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "tools/sheetgen/body_art.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kelvara::sheetgen {
@@ -70,10 +71,23 @@ Point lerp(Point a, Point b, int numerator, int denominator) {
             a.y + (b.y - a.y) * numerator / denominator};
 }
 
+// The darkest shade of a material, for a seam between two parts of the same figure.
+Colour deepest(Material m) {
+    const Ramp r = ramp_of(m);
+    return r.tones[static_cast<std::size_t>(r.count - 1)];
+}
+
+// A near limb crossing the body is parted from it by its own darkest shade rather than a black
+// line, so the arm reads as lying on the chest instead of cutting it; the far limbs keep the
+// dark line, which sets them back.
+PartStyle limb_style(Material m, int bias) {
+    return {outline_black, bias == 0 ? deepest(m) : outline_dark, bias};
+}
+
 void paint_arm(Canvas& c, Point shoulder, const Limb& arm, Hand hand, const OutfitStyle& o,
                int bias) {
-    const PartStyle style{outline_black, outline_dark, bias};
     const Material arm_material = o.sleeves == Cover::full ? o.top : Material::skin;
+    const PartStyle style = limb_style(arm_material, bias);
     c.begin_part(style);
     c.capsule(shoulder, arm.joint, 4, arm_material);
     c.capsule(arm.joint, arm.end, 4, arm_material);
@@ -81,10 +95,10 @@ void paint_arm(Canvas& c, Point shoulder, const Limb& arm, Hand hand, const Outf
         c.capsule(lerp(arm.joint, arm.end, 3, 4), lerp(arm.joint, arm.end, 3, 4), 4, o.trim);
     }
     if (o.sleeves == Cover::half) {
-        c.begin_part(style);
+        c.begin_part(limb_style(o.top, bias));
         c.capsule(shoulder, lerp(shoulder, arm.joint, 2, 3), 5, o.top);
     }
-    c.begin_part(style);
+    c.begin_part(limb_style(Material::skin, bias));
     if (hand == Hand::fist) {
         c.disc(arm.end, 5, Material::skin);
     } else {
@@ -124,12 +138,30 @@ void paint_leg(Canvas& c, Point hip, const Limb& leg, const OutfitStyle& o, int 
 void paint_torso(Canvas& c, const Skeleton& b, const Frame& f, const OutfitStyle& o) {
     c.begin_part();
     const Point hem = f.at(b.pelvis, 1, 0);
-    const Point corners[] = {f.at(b.neck, 0, 3), f.at(b.neck, 2, 6),  f.at(hem, 0, 5),
-                             f.at(hem, 0, -5),   f.at(b.neck, 2, -6), f.at(b.neck, 0, -3)};
+    // Seen lying down the torso is its depth, not its width: a slimmer chest with rounded
+    // shoulders, so a figure on the ground reads as a body rather than a box.
+    const bool lying = std::abs(f.along_y) < 0.5;
+    const int chest = lying ? 5 : 6;
+    const int waist = lying ? 4 : 5;
+    const int shoulder = lying ? 3 : 2;
+    const Point corners[] = {f.at(b.neck, 0, 3),
+                             f.at(b.neck, shoulder, chest),
+                             f.at(hem, -1, waist),
+                             f.at(hem, 0, waist - 1),
+                             f.at(hem, 0, 1 - waist),
+                             f.at(hem, -1, -waist),
+                             f.at(b.neck, shoulder, -chest),
+                             f.at(b.neck, 0, -3)};
     c.polygon(corners, o.top);
+    // Two buttons of two pixels each, side by side along the spine: single pixels read as specks
+    // at this size.
     if (o.buttons) {
-        for (int k = 3; k <= 9; k += 3)
-            c.plot(f.at(b.neck, k, 2).x, f.at(b.neck, k, 2).y, Material::accessory);
+        const bool upright = std::abs(f.along_y) >= std::abs(f.along_x);
+        for (const int k : {3, 7}) {
+            const Point p = f.at(b.neck, k, 2);
+            c.plot(p.x, p.y, Material::accessory);
+            c.plot(p.x + (upright ? 0 : 1), p.y + (upright ? 1 : 0), Material::accessory);
+        }
     }
     if (o.belt != Material::none) c.capsule(f.at(hem, -2, 5), f.at(hem, -2, -5), 1, o.belt);
     if (o.chest_band) c.capsule(f.at(b.neck, 4, 6), f.at(b.neck, 4, -6), 2, o.trim);
@@ -153,6 +185,13 @@ void paint_prop(Canvas& c, const Prop& prop) {
         c.disc(prop.at, 7, Material::prop);
         return;
     }
+    if (prop.kind == PropKind::dust) {
+        // A billow rolling forward off the foot along the ground, tapering away from it.
+        c.disc(prop.at, 7, Material::prop);
+        c.disc({prop.at.x - 5, prop.at.y + 1}, 5, Material::prop);
+        c.disc({prop.at.x - 9, prop.at.y + 2}, 3, Material::prop);
+        return;
+    }
     const Point corners[] = {prop.at,
                              {prop.at.x + 12, prop.at.y},
                              {prop.at.x + 12, prop.at.y + 9},
@@ -163,6 +202,27 @@ void paint_prop(Canvas& c, const Prop& prop) {
 }
 
 }  // namespace
+
+void drop_button_specks(Surface& frame) {
+    const auto accessory = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < frame.width() && y < frame.height() &&
+               frame.GetPixel(x, y) == accessory_template;
+    };
+    for (int y = 0; y < frame.height(); ++y) {
+        for (int x = 0; x < frame.width(); ++x) {
+            if (!accessory(x, y) || accessory(x - 1, y) || accessory(x + 1, y) ||
+                accessory(x, y - 1) || accessory(x, y + 1)) {
+                continue;
+            }
+            // The cloth around it: the pixel above lies on the same button row's cloth.
+            const Colour above = frame.GetPixel(x, y - 1);
+            const Colour below = frame.GetPixel(x, y + 1);
+            const bool cloth_above = std::find(cloth_template.begin(), cloth_template.end(),
+                                               above) != cloth_template.end();
+            frame.SetPixel(x, y, cloth_above ? above : below);
+        }
+    }
+}
 
 void paint_figure(Canvas& canvas, const Skeleton& body, Outfit outfit, ArmDepth arms,
                   const Prop& prop, const std::function<void(Canvas&)>& paint_head) {

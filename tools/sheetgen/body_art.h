@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "compositor/sheets.h"
+#include "compositor/surface.h"
 #include "tools/sheetgen/canvas.h"
 
 namespace kelvara::sheetgen {
@@ -30,10 +31,11 @@ struct Skeleton {
     bool chest_flipped = false;
 };
 
-// Something the fighter holds or sits on, drawn with the figure: a ball (centred on `at`) or a
-// crate (top-left corner at `at`). Behind, it is painted before the whole figure; otherwise in
-// front of the arms.
-enum class PropKind { none, ball, box };
+// Something the fighter holds or sits on, drawn with the figure: a ball (centred on `at`), a
+// crate (top-left corner at `at`) or a puff of dust kicked up on the ground (its middle at `at`,
+// for a foot that has just come down). Behind, it is painted before the whole figure; otherwise
+// in front of the arms.
+enum class PropKind { none, ball, box, dust };
 struct Prop {
     PropKind kind = PropKind::none;
     Point at{};
@@ -51,5 +53,9 @@ enum class ArmDepth { in_front, behind_head };
 // or, behind_head, before the head.
 void paint_figure(Canvas& canvas, const Skeleton& body, Outfit outfit, ArmDepth arms,
                   const Prop& prop, const std::function<void(Canvas&)>& paint_head);
+
+// Where an arm covers half a button, the half left showing is one pixel, which reads as a speck:
+// this paints such pixels over in the cloth next to them.
+void drop_button_specks(Surface& frame);
 
 }  // namespace kelvara::sheetgen

@@ -81,7 +81,42 @@ bool skin_or_hair(Colour c) {
 
 }  // namespace
 
-Surface damage_head(Expression look, Finish finish) {
+// The same looks for a head lying on its side with the crown to the left and the face up, the
+// chin towards the body on the right. Turning the upright marks leaves stray stems and dots, so
+// these are drawn for this view: lids as clean chevrons, the mouth along the jaw.
+void paint_lying_features(Surface& head, Expression look) {
+    switch (look) {
+        case Expression::wince:
+            stamp(head, {4, 8}, {"k.", "k.", ".k", ".k"});
+            stamp(head, {7, 8}, {"k.k", ".k."});
+            stamp(head, {7, 4}, {".k.", "k.k"});
+            stamp(head, {14, 5}, {"k", "k", "k"});
+            break;
+        case Expression::gasp:
+            stamp(head, {4, 8}, {"k.", "k.", ".k", ".k"});
+            stamp(head, {7, 8}, {"k.k", ".k."});
+            stamp(head, {7, 4}, {".k.", "k.k"});
+            stamp(head, {13, 5}, {".k.", "k4k", "k4k", ".k."});
+            break;
+        case Expression::dazed:
+            stamp(head, {6, 8}, {"kkk", "kwk", "kkk"});
+            stamp(head, {6, 4}, {"kwk", "kkk"});
+            stamp(head, {14, 5}, {".k", "k.", ".k"});
+            break;
+        case Expression::out_cold:
+            stamp(head, {7, 8}, {"k.k", ".k.", "k.k"});
+            stamp(head, {7, 4}, {".k.", "k.k"});
+            stamp(head, {14, 5}, {"k.", "kw", "k."});
+            break;
+        case Expression::charred:
+            stamp(head, {7, 8}, {"ww", "ww"});
+            stamp(head, {7, 4}, {"ww"});
+            stamp(head, {14, 5}, {"k", "w", "k"});
+            break;
+    }
+}
+
+Surface plain_head(Finish finish) {
     Canvas canvas(head_size, head_size);
     add_skull(canvas, {0, 0});
     add_ear(canvas, {0, 0}, 0);
@@ -90,8 +125,21 @@ Surface damage_head(Expression look, Finish finish) {
     Surface head = canvas.render();
     paint_ear_detail(head, {0, 0}, 0);
     apply_finish(head, finish);
+    return head;
+}
+
+Surface damage_head(Expression look, Finish finish) {
+    Surface head = plain_head(finish);
     paint_features(head, look);
     return head;
+}
+
+Surface lying_damage_head(Expression look, Finish finish, bool face_up) {
+    // A quarter turn and a mirror lay the crown to the left with the face up; turning that over
+    // top to bottom lays it face down.
+    Surface head = mirrored(rotated(plain_head(finish), 1));
+    paint_lying_features(head, look);
+    return face_up ? head : rotated(mirrored(head), 2);
 }
 
 void apply_finish(Surface& frame, Finish finish) {

@@ -114,16 +114,9 @@ Point head_corner(const Reaction& r) {
     return {neck.x - 11 + r.shift.x, neck.y - 18 + r.shift.y};
 }
 
-Surface turned(const Surface& head, HeadTurn turn) {
-    switch (turn) {
-        case HeadTurn::face_down:
-            return rotated(head, 3);
-        case HeadTurn::face_up:
-            return mirrored(rotated(head, 1));
-        case HeadTurn::upright:
-            break;
-    }
-    return head;
+Surface head_for(const DamageFigure& figure) {
+    if (figure.turn == HeadTurn::upright) return damage_head(figure.look, figure.finish);
+    return lying_damage_head(figure.look, figure.finish, figure.turn == HeadTurn::face_up);
 }
 
 }  // namespace
@@ -140,8 +133,9 @@ Surface draw_damage(const DamageFigure& figure) {
     Canvas canvas(sprite_frame, sprite_frame);
     paint_figure(canvas, figure.body, figure.outfit, ArmDepth::in_front, {}, [](Canvas&) {});
     Surface frame = canvas.render();
+    drop_button_specks(frame);
     apply_finish(frame, figure.finish);
-    overlay(frame, turned(damage_head(figure.look, figure.finish), figure.turn), figure.head);
+    overlay(frame, head_for(figure), figure.head);
     return frame;
 }
 

@@ -1,6 +1,7 @@
 #include "tools/sheetgen/hair_art.h"
 
 #include <array>
+#include <vector>
 
 #include "tools/sheetgen/canvas.h"
 #include "tools/sheetgen/head_shape.h"
@@ -102,7 +103,7 @@ void spiky(Canvas& c, const HairLook& s) {
     lock(c, {13, 2}, {16, 6}, {18, 1 + lean});
     if (s.length > 0) lock(c, {15, 5}, {16, 9}, {18, 7 + lean + s.length});
     if (s.fringe % 2 == 1) lock(c, {2, 4}, {6, 4}, {3 + lean, 7});
-    if (s.fringe >= 2) lock(c, {3, 3}, {6, 2}, {0, 4 + lean});
+    if (s.fringe >= 2) lock(c, {2, 3}, {7, 3}, {1, 6 + lean});
 }
 
 void pompadour(Canvas& c, const HairLook& s) {
@@ -122,12 +123,14 @@ void pompadour(Canvas& c, const HairLook& s) {
 void slicked(Canvas& c, const HairLook& s) {
     c.begin_part(strand);
     dome(c, s.volume == 2 ? 1 : 0);
-    cut_below(c, hairline(3 - s.fringe % 2, 0, 7, 9 + s.length));
+    cut_below(c, hairline(4 - s.fringe % 2, 0, 7, 9 + s.length));
     // Combed straight back: strands of their own run from the brow to the nape.
+    // Each comb line is a strand's one-pixel edge in the dark shade, so the mass between them
+    // keeps its light.
     for (int k = 0; k <= s.lean; ++k) {
-        const int y = 1 + 2 * k;
+        const int y = 2 + 2 * k;
         c.begin_part(strand);
-        c.capsule({4 + k, y}, {16, y + 2 + k}, 2, Material::hair);
+        c.capsule({9 + k, y}, {16, y + 2 + k}, 1, Material::hair);
     }
     const Point tail[] = {{14, 3}, {18, 6}, {18, 9 + s.length}, {15, 8}};
     c.begin_part(strand);
@@ -146,9 +149,13 @@ void long_hair(Canvas& c, const HairLook& s) {
     c.polygon(drape, Material::hair);
     cut_below(c, line);
     if (s.lean != 1) bangs(c, 6, 3 + s.fringe % 2, s.lean);
-    // A strand falls in front of the shoulder.
+    // The far side falls past the cheek in front of the face, down to the jaw's row, and a
+    // strand falls in front of the ear: the hair reads as long on the body, which shows no lower.
     c.begin_part(strand);
-    c.capsule({12, 5}, {12 + s.lean / 2, 11 + s.length}, 3, Material::hair);
+    const Point far_side[] = {{2, 3}, {4, 4}, {3, 9 + s.length / 2}, {2, 12}, {0, 12}, {0, 6}};
+    c.polygon(far_side, Material::hair);
+    c.begin_part(strand);
+    c.capsule({13, 5}, {13 + s.lean / 2, 11 + s.length}, 3, Material::hair);
 }
 
 void ponytail(Canvas& c, const HairLook& s) {
@@ -184,9 +191,14 @@ void bob(Canvas& c, const HairLook& s) {
     for (int i = 12; i < head_size; ++i) line[i] = 10 + s.length;
     cut_below(c, line);
     c.begin_part(strand);
-    const Point side[] = {{11, 4}, {17, 4}, {17, 10 + s.length}, {12, 11 + s.length}};
+    const Point side[] = {{12, 4}, {17, 4}, {17, 10 + s.length}, {13, 11 + s.length}};
     c.polygon(side, Material::hair);
     if (s.lean != 1) bangs(c, 5 + s.lean / 2, 4, s.lean);
+    // The far side is cut level with the near one, framing the cheek.
+    c.begin_part(strand);
+    const Point far_side[] = {
+        {2, 3}, {4, 4}, {3, 9}, {3, 10 + s.length / 2}, {0, 10 + s.length / 2}, {0, 6}};
+    c.polygon(far_side, Material::hair);
 }
 
 void mohawk(Canvas& c, const HairLook& s) {
@@ -240,13 +252,15 @@ void bandana(Canvas& c, const HairLook& s) {
 
 void afro(Canvas& c, const HairLook& s) {
     c.begin_part(strand);
-    c.capsule({9, 5}, {10, 5}, 17 + 2 * (s.volume % 2), Material::hair);
+    // Round all over: the cell's edges never flatten it.
+    const int middle = 7 + s.volume % 2;
+    c.capsule({9, middle}, {10, middle}, 15 + 2 * (s.volume % 2), Material::hair);
     Hairline line = hairline(3, s.fringe, 9, 9 + s.length / 2);
     line[0] = line[1] = 5;
     cut_below(c, line);
     if (s.lean != 1) {
         c.begin_part(strand);
-        c.disc({5 + 2 * s.lean, 1}, 5, Material::hair);
+        c.disc({5 + 2 * s.lean, 2}, 5, Material::hair);
     }
     if (s.volume == 2) {
         c.begin_part(strand);
@@ -345,6 +359,93 @@ void bun(Canvas& c, const HairLook& s) {
     if (s.length > 0) bangs(c, 6, 4, s.length);
 }
 
+// The canvas shades each part on its own, so thin locks come out almost all in the dark shade.
+// Hair is lit again as one mass: the mid shade for its body, a sheen in the light shade across the
+// crown on the lit side, the dark shade only where the mass turns away at the back and bottom.
+// Parts painted a shade darker on purpose, such as a far tail, keep their shading.
+class Relight {
+  public:
+    Relight(const Canvas& c, Surface& hair) : c_(c), hair_(hair) {}
+
+    void run() {
+        std::vector<bool> far(static_cast<std::size_t>(head_size * head_size + 1), false);
+        for (int y = 0; y < head_size; ++y) {
+            for (int x = 0; x < head_size; ++x) {
+                if (fill(x, y) && enclosed(x, y) && hair_.GetPixel(x, y) == hair_template[2]) {
+                    far[static_cast<std::size_t>(c_.part_at(x, y))] = true;
+                }
+            }
+        }
+        for (int y = 0; y < head_size; ++y) {
+            for (int x = 0; x < head_size; ++x) {
+                if (!fill(x, y) || far[static_cast<std::size_t>(c_.part_at(x, y))]) continue;
+                hair_.SetPixel(x, y, hair_template[static_cast<std::size_t>(tone(x, y))]);
+            }
+        }
+    }
+
+  private:
+    bool hair_at(int x, int y) const { return c_.material_at(x, y) == Material::hair; }
+    // An edge pixel carries a line; fill pixels are shaded.
+    bool edge(int x, int y) const {
+        const int part = c_.part_at(x, y);
+        for (const Point& n : steps) {
+            if (c_.part_at(x + n.x, y + n.y) < part) return true;
+        }
+        return x == 0 || y == 0 || x == head_size - 1 || y == head_size - 1;
+    }
+    bool fill(int x, int y) const { return hair_at(x, y) && !edge(x, y); }
+    bool enclosed(int x, int y) const {
+        for (const Point& n : steps) {
+            if (!fill(x + n.x, y + n.y) || c_.part_at(x + n.x, y + n.y) != c_.part_at(x, y)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    // How many pixels of hair lie above this one before the mass ends.
+    int depth(int x, int y) const {
+        int d = 0;
+        while (y - d - 1 >= 0 && hair_at(x, y - d - 1)) ++d;
+        return d;
+    }
+    bool silhouette_edge(int x, int y) const {
+        return c_.part_at(x, y) == 0 || x >= head_size || y >= head_size;
+    }
+    int tone(int x, int y) const {
+        // The sheen: just under the outline of the crown, widest over the brow.
+        const int d = depth(x, y);
+        const int reach = x >= 4 && x <= 9 ? 2 : 1;
+        if (y <= 6 && x >= 2 && x <= 11 && d >= 1 && d <= reach) return 0;
+        // The back and the underside turn away from the light.
+        const bool right_end = !hair_at(x + 1, y) || silhouette_edge(x + 2, y);
+        const bool low_end = !hair_at(x, y + 1) || silhouette_edge(x, y + 2);
+        if (right_end && low_end) return 2;
+        if (right_end && x >= 13 && y >= 4) return 2;
+        return 1;
+    }
+
+    static constexpr Point steps[] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    const Canvas& c_;
+    Surface& hair_;
+};
+
+// A lock's tip drawn a pixel wide is all outline, a thread of black or a lone dot off the
+// mass; the last pixel of every such thread goes.
+void trim_tips(Canvas& c) {
+    constexpr Point steps[] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+    std::vector<Point> loose;
+    for (int y = 0; y < head_size; ++y) {
+        for (int x = 0; x < head_size; ++x) {
+            if (c.part_at(x, y) == 0) continue;
+            int held = 0;
+            for (const Point& n : steps) held += c.part_at(x + n.x, y + n.y) != 0 ? 1 : 0;
+            if (held <= 1) loose.push_back({x, y});
+        }
+    }
+    for (const Point& p : loose) c.erase(p.x, p.y);
+}
+
 constexpr Point holes_301[] = {{15, 7}, {15, 8}, {15, 9}};
 constexpr Point holes_304[] = {{15, 7}, {15, 8}};
 constexpr Point holes_709[] = {{6, 4}};
@@ -374,13 +475,16 @@ Surface draw_hair(const HairLook& look, std::span<const Point> holes) {
     if (look.cut == Cut::bald) return c.render();
     painters[static_cast<int>(look.cut) - 1](c, look);
     if (look.band) headband(c, 1);
-    // The jaw stays bare, so it meets the jaw every body draws; hair falls behind it.
+    trim_tips(c);
+    // The jaw stays bare, so it meets the jaw every body draws; hair falls behind it. On the
+    // jaw's row a lock may still hang beside it, clear of its outline.
     for (int j = last_face_row; j < head_size; ++j) {
-        for (int i = 0; i <= jaw_right; ++i) c.erase(i, j);
+        for (int i = j == last_face_row ? jaw_left : 0; i <= jaw_right; ++i) c.erase(i, j);
     }
     // Opening the hole before rendering rings it with outline, like a gap between strands.
     for (const Point& h : holes) c.erase(h.x, h.y);
     Surface hair = c.render();
+    Relight(c, hair).run();
     merge_specks(hair, hair_template);
     for (const Point& h : holes) hair.SetPixel(h.x, h.y, marker_red);
     return hair;

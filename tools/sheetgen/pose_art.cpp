@@ -15,6 +15,7 @@ Surface draw_pose(const PoseSpec& pose) {
                  pose.head_in_front ? ArmDepth::behind_head : ArmDepth::in_front, pose.prop,
                  [&](Canvas& c) { skull = add_skull(c, head_in_frame); });
     Surface frame = canvas.render();
+    drop_button_specks(frame);
     // The face cell supplies the head down to its last row on the body; a head laid in front
     // leaves that row to the body.
     const int first_pose_row = head_in_frame.y + last_face_row + (pose.head_in_front ? 0 : 1);
