@@ -21,12 +21,8 @@ Point view_origin(int size_num) {
     }
 }
 
-namespace {
-
-void lay_head(bool face_front_flg, Workspace& w) {
-    const Surface& head = w.pre_face_pic;
-    Surface& sprite = w.pre_pic;
-    if (face_front_flg) {
+void lay_head(const Surface& head, bool face_front, Surface& sprite) {
+    if (face_front) {
         // The head covers the body wherever the head is drawn.
         for (int i = 0; i < 19; ++i) {
             for (int j = 0; j < head_rows_front; ++j) {
@@ -46,14 +42,12 @@ void lay_head(bool face_front_flg, Workspace& w) {
     }
 }
 
-}  // namespace
-
 void Character_draw(const EditorState& state, bool face_front_flg, Workspace& w) {
     w.pre_pic.Cls();
     w.pre_pic.PaintPicture(w.pre_cloth_pic, 0, 0, sprite_frame, sprite_frame, 0, 0, sprite_frame,
                            sprite_frame);
     // Damage poses are complete figures: no selected head is laid on them.
-    if (state.type_flg == 0) lay_head(face_front_flg, w);
+    if (state.type_flg == 0) lay_head(w.pre_face_pic, face_front_flg, w.pre_pic);
     recolor_sprite(state, w.pre_pic);
 
     const Point at = view_origin(state.size_num);

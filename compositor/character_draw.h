@@ -16,6 +16,10 @@ constexpr int head_rows_front = 12;
 constexpr int head_rows_behind = 13;
 constexpr Point head_offset{24, 16};
 
+// Lays the 19 x 19 head on the sprite at head_offset: in front, rows 0..11 cover the body wherever
+// the head is drawn; behind, rows 0..12 show only where the body is transparent.
+void lay_head(const Surface& head, bool face_front, Surface& sprite);
+
 // The one drawing routine: assembles the sprite in pre_pic from the cut pose and the composed
 // head, recolours it in the selected colours, and paints it enlarged into the view on the
 // background colour. It draws whatever the

@@ -9,6 +9,7 @@
 #include "compositor/head.h"
 #include "editor/surface_view.h"
 #include "editor/window_icon.h"
+#include "random/random_generation.h"
 
 namespace kelvara {
 
@@ -48,8 +49,8 @@ void CharTool::Form_Load() {
     state.eye_grey_flg = vb_true;
 
     draw_flg = vb_true;
-    face_max = 711;
-    hair_max = 711;
+    face_max = last_face;
+    hair_max = last_face;
 
     // The window's size is fixed by its layout: the client area is 544 x 456.
 
@@ -65,27 +66,19 @@ void CharTool::Form_Load() {
     rnd_.seed_from_clock();
     state.back_color = default_back_color;
 
-    state.rnd_face_flg = 1;
-    state.rnd_hair_flg = 1;
-    state.rnd_hair_color_flg = 1;
-    state.rnd_eye_color_flg = 0;
-    state.rnd_cloth_flg = 0;
-    state.rnd_cloth_color_flg = 1;
-    state.rnd_cloth2_color_flg = 1;
-    state.rnd_cloth3_color_flg = 1;
-    state.rnd_body_color_flg = 0;
+    set_start_up_random_flags(state);
 
     face_type->setMaximum(face_max);
     hair_type->setMaximum(hair_max);
-    hair_color->setMaximum(56);
-    eye_color->setMaximum(25);
-    cloth_type->setMaximum(pose_count - 1);
-    cloth_color->setMaximum(77);
-    body_color->setMaximum(32);
+    hair_color->setMaximum(last_hair_color);
+    eye_color->setMaximum(last_eye_color);
+    cloth_type->setMaximum(last_pose);
+    cloth_color->setMaximum(last_cloth_color);
+    body_color->setMaximum(last_body_color);
     face_hair_Scroll->setMaximum(2);
-    accessory_color->setMaximum(25);
-    pants_color->setMaximum(78);
-    line_color->setMaximum(78);
+    accessory_color->setMaximum(last_eye_color);
+    pants_color->setMaximum(last_cloth23_color);
+    line_color->setMaximum(last_cloth23_color);
 
     load_palettes(strips_, state.palettes);
 

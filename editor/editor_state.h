@@ -4,6 +4,7 @@
 
 #include "compositor/colour.h"
 #include "compositor/palettes.h"
+#include "compositor/sheets.h"
 
 namespace kelvara {
 
@@ -50,5 +51,16 @@ struct EditorState {
 };
 
 constexpr Colour default_back_color = RGB(212, 208, 200);
+
+// The last index of each selection: the selectors' maxima, the ranges random draws and parameter
+// files keep to. They follow the sheets and palette tables.
+constexpr Int16 last_face = face_count - 1;
+constexpr Int16 last_pose = pose_count - 1;
+constexpr Int16 last_damage_pose = damage_pose_count - 1;
+constexpr Int16 last_hair_color = hair_entries - 1;
+constexpr Int16 last_eye_color = eye_entries - 1;  // also the accessory colours
+constexpr Int16 last_cloth_color = cloth_entries - 1;
+constexpr Int16 last_cloth23_color = cloth23_entries - 1;  // pants and line
+constexpr Int16 last_body_color = body_entries - 1;
 
 }  // namespace kelvara

@@ -135,7 +135,7 @@ void CharTool::type_button_Click(int index) {
     reset_Click();
     state.type_flg = to_int16(index);
     set_face_hair_controls_enabled(index == 0);
-    cloth_type->setMaximum(index == 0 ? pose_count - 1 : damage_pose_count - 1);
+    cloth_type->setMaximum(index == 0 ? last_pose : last_damage_pose);
     cut_pose_cell_for_type(0);
     reset_Click();
 }

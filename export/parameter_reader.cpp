@@ -21,22 +21,21 @@ struct Field {
 };
 
 constexpr std::array<Field, 13> fields = {{
-    {Field::Kind::number, &EditorState::face_num, 711},
-    {Field::Kind::number, &EditorState::hair_num, 711},
-    {Field::Kind::number, &EditorState::hair_color_num, 56},
-    {Field::Kind::number, &EditorState::eye_color_num, 25},
+    {Field::Kind::number, &EditorState::face_num, last_face},
+    {Field::Kind::number, &EditorState::hair_num, last_face},
+    {Field::Kind::number, &EditorState::hair_color_num, last_hair_color},
+    {Field::Kind::number, &EditorState::eye_color_num, last_eye_color},
     {Field::Kind::on_off, &EditorState::eye_grey_flg, 0},
-    {Field::Kind::number, &EditorState::accessory_color_num, 25},
-    {Field::Kind::number, &EditorState::body_color_num, 32},
+    {Field::Kind::number, &EditorState::accessory_color_num, last_eye_color},
+    {Field::Kind::number, &EditorState::body_color_num, last_body_color},
     {Field::Kind::on_off, &EditorState::body_matte_flg, 0},
-    {Field::Kind::number, &EditorState::cloth_num, 135},
-    {Field::Kind::number, &EditorState::cloth_color_num, 77},
+    {Field::Kind::number, &EditorState::cloth_num, last_pose},
+    {Field::Kind::number, &EditorState::cloth_color_num, last_cloth_color},
     {Field::Kind::on_off, &EditorState::cloth_matte_flg, 0},
-    {Field::Kind::number, &EditorState::cloth2_color_num, 78},
-    {Field::Kind::number, &EditorState::cloth3_color_num, 78},
+    {Field::Kind::number, &EditorState::cloth2_color_num, last_cloth23_color},
+    {Field::Kind::number, &EditorState::cloth3_color_num, last_cloth23_color},
 }};
 
-constexpr int last_damage_pose = 53;
 const QString type_label = QStringLiteral(" : タイプ");
 
 ParameterError error(int line, const QString& message) {

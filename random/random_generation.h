@@ -11,6 +11,10 @@ namespace kelvara {
 // number must be at most 32766.
 Int16 cal_random(RandomSource& source, Int16 number);
 
+// The random flags at start-up: face, hair, hair colour and the three cloth colours are drawn;
+// eye colour, pose, skin and accessory are kept.
+void set_start_up_random_flags(EditorState& state);
+
 // The selectors random generation may set, in the order their values are drawn.
 enum class RandomItem {
     face,

@@ -160,12 +160,7 @@ void set_random_flags(EditorState& s, const Options& o) {
         {"body_color", &EditorState::rnd_body_color_flg},
         {"accessory_color", &EditorState::rnd_accessory_color_flg}};
     if (!o.has(QStringLiteral("--items"))) {
-        for (const char* on :
-             {"face", "hair", "hair_color", "cloth_color", "pants_color", "line_color"}) {
-            for (const auto& [name, flag] : items) {
-                if (qstrcmp(name, on) == 0) s.*flag = 1;
-            }
-        }
+        set_start_up_random_flags(s);
         return;
     }
     for (const QString& wanted : o.value(QStringLiteral("--items")).split(QLatin1Char(','))) {
@@ -229,7 +224,7 @@ int random_command(const QStringList& args, QTextStream& out, QTextStream& err) 
     const bool progress = isatty(fileno(stderr)) != 0 && *count >= 20;
     for (int i = 1; i <= *count; ++i) {
         // One press of the random button: the flagged items change, the others stay.
-        for (const RandomDraw& d : draw_random_items(s, 711, 711, source))
+        for (const RandomDraw& d : draw_random_items(s, last_face, last_face, source))
             s.*field_of(d.item) = d.value;
         const QString name = QStringLiteral("kelvara_%1").arg(i, digits, 10, QLatin1Char('0'));
         const auto text = parameter_file(name, s);

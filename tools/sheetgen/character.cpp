@@ -22,16 +22,7 @@ Surface character_on_pose(int index, int pose) {
     Surface frame = draw_pose_cell(pose);
     const Surface head = character_head(index);
     const bool front = pose_has_head_in_front(pose);
-    const int rows = front ? head_rows_front : head_rows_behind;
-    for (int i = 0; i < 19; ++i) {
-        for (int j = 0; j < rows; ++j) {
-            const Colour c = head.GetPixel(i, j);
-            const int x = head_offset.x + i;
-            const int y = head_offset.y + j;
-            // In front the head covers the body; behind it shows only where the body is empty.
-            if (front ? c != key_color : frame.GetPixel(x, y) == key_color) frame.SetPixel(x, y, c);
-        }
-    }
+    lay_head(head, front, frame);
     return frame;
 }
 

@@ -3,6 +3,8 @@
 #include <array>
 #include <vector>
 
+#include "compositor/render_character.h"
+
 namespace kelvara::sheetgen {
 
 namespace {
@@ -231,15 +233,12 @@ constexpr OtherOutfit other_poses[] = {
 
 static_assert(std::size(other_poses) == pose_count - first_other_outfit_pose);
 
-bool head_in_front_at(int index) {
-    return index == 75 || index == 76 || index == 77 || index == 110;
-}
-
 std::vector<PoseSpec> build_catalogue() {
     std::vector<PoseSpec> poses;
     for (int i = 0; i < first_other_outfit_pose; ++i) {
         const Uniform& u = uniform_poses[i];
-        poses.push_back({u.name, u.body, u.mouth, Outfit::school, u.prop, head_in_front_at(i)});
+        poses.push_back(
+            {u.name, u.body, u.mouth, Outfit::school, u.prop, pose_draws_head_in_front(i)});
     }
     for (const OtherOutfit& o : other_poses) {
         const Uniform& u = uniform_poses[o.like];
