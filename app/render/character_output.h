@@ -5,15 +5,13 @@
 #include "compositor/palettes.h"
 #include "compositor/sheets.h"
 #include "compositor/workspace.h"
-#include "editor/editor_state.h"
+#include "model/editor_state.h"
 
 namespace kelvara::cli {
 
-constexpr Colour grey_background = RGB(212, 208, 200);
-
 struct OutputStyle {
     enum class Format { bmp, png };
-    Colour background = grey_background;
+    Colour background = default_back_color;
     int scale = 1;
     Format format = Format::bmp;
     bool transparent = false;  // PNG only: the background becomes see-through

@@ -10,6 +10,7 @@
 #include "character_output.h"
 #include "compositor/sheet_colours.h"
 #include "export/atomic_write.h"
+#include "export/export_image.h"
 #include "export/export_paths.h"
 #include "export/parameter_file.h"
 #include "export/parameter_reader.h"
@@ -27,7 +28,7 @@ struct BadInput {
 };
 
 std::optional<Colour> parse_background(const QString& text) {
-    if (text == QLatin1String("grey") || text == QLatin1String("gray")) return grey_background;
+    if (text == QLatin1String("grey") || text == QLatin1String("gray")) return default_back_color;
     if (text == QLatin1String("green")) return key_color;
     if (text == QLatin1String("white")) return RGB(255, 255, 255);
     QString hex = text.startsWith(QLatin1Char('#')) ? text.mid(1) : text;
@@ -39,7 +40,7 @@ std::optional<Colour> parse_background(const QString& text) {
 }
 
 Colour background_option(const Options& o) {
-    if (!o.has(QStringLiteral("--background"))) return grey_background;
+    if (!o.has(QStringLiteral("--background"))) return default_back_color;
     const auto c = parse_background(o.value(QStringLiteral("--background")));
     if (!c) throw BadInput{QStringLiteral("--background takes grey, green, white or RRGGBB")};
     return *c;
@@ -119,55 +120,15 @@ int render_command(const QStringList& args, QTextStream& out, QTextStream& err) 
                                                                         : exit_write_failed;
 }
 
-// Which selection field random generation sets for an item.
-Int16 EditorState::*field_of(RandomItem item) {
-    switch (item) {
-        case RandomItem::face:
-            return &EditorState::face_num;
-        case RandomItem::hair:
-            return &EditorState::hair_num;
-        case RandomItem::hair_color:
-            return &EditorState::hair_color_num;
-        case RandomItem::eye_color:
-            return &EditorState::eye_color_num;
-        case RandomItem::pose:
-            return &EditorState::cloth_num;
-        case RandomItem::cloth_color:
-            return &EditorState::cloth_color_num;
-        case RandomItem::body_color:
-            return &EditorState::body_color_num;
-        case RandomItem::pants_color:
-            return &EditorState::cloth2_color_num;
-        case RandomItem::line_color:
-            return &EditorState::cloth3_color_num;
-        case RandomItem::accessory_color:
-            break;
-    }
-    return &EditorState::accessory_color_num;
-}
-
 // The random flags from --items, or the start-up ones.
 void set_random_flags(EditorState& s, const Options& o) {
-    const std::pair<const char*, Int16 EditorState::*> items[] = {
-        {"face", &EditorState::rnd_face_flg},
-        {"hair", &EditorState::rnd_hair_flg},
-        {"hair_color", &EditorState::rnd_hair_color_flg},
-        {"eye_color", &EditorState::rnd_eye_color_flg},
-        {"pose", &EditorState::rnd_cloth_flg},
-        {"cloth_color", &EditorState::rnd_cloth_color_flg},
-        {"pants_color", &EditorState::rnd_cloth2_color_flg},
-        {"line_color", &EditorState::rnd_cloth3_color_flg},
-        {"body_color", &EditorState::rnd_body_color_flg},
-        {"accessory_color", &EditorState::rnd_accessory_color_flg}};
-    if (!o.has(QStringLiteral("--items"))) {
-        set_start_up_random_flags(s);
-        return;
-    }
+    if (!o.has(QStringLiteral("--items"))) return;  // the start-up flags
+    for (const RandomItemInfo& info : random_items) s.*info.flag = 0;
     for (const QString& wanted : o.value(QStringLiteral("--items")).split(QLatin1Char(','))) {
         bool known = false;
-        for (const auto& [name, flag] : items) {
-            if (wanted.trimmed() == QLatin1String(name)) {
-                s.*flag = 1;
+        for (const RandomItemInfo& info : random_items) {
+            if (wanted.trimmed() == QLatin1String(info.name.data(), info.name.size())) {
+                s.*info.flag = 1;
                 known = true;
             }
         }
@@ -192,8 +153,7 @@ int random_command(const QStringList& args, QTextStream& out, QTextStream& err) 
     const QString folder = o.value(QStringLiteral("--out"));
     if (folder.isEmpty()) throw BadInput{QStringLiteral("random needs --out DIR")};
 
-    EditorState s;
-    s.eye_grey_flg = vb_true;
+    EditorState s = start_up_selection();
     set_random_flags(s, o);
     const QString type = o.value(QStringLiteral("--type"));
     if (type == QStringLiteral("だめーじ") || type == QLatin1String("damage")) {
@@ -225,7 +185,7 @@ int random_command(const QStringList& args, QTextStream& out, QTextStream& err) 
     for (int i = 1; i <= *count; ++i) {
         // One press of the random button: the flagged items change, the others stay.
         for (const RandomDraw& d : draw_random_items(s, last_face, last_face, source))
-            s.*field_of(d.item) = d.value;
+            s.*random_item(d.item).value = d.value;
         const QString name = QStringLiteral("kelvara_%1").arg(i, digits, 10, QLatin1Char('0'));
         const auto text = parameter_file(name, s);
         if (!text) {
@@ -269,7 +229,7 @@ int sheet_command(const QStringList& args, QTextStream& out, QTextStream& err) {
     for (const QString& p : o.positional()) records.push_back(read_parameters(p));
 
     CharacterOutput output;
-    const int tile = 63 * scale;
+    const int tile = export_image_size * scale;
     const int rows = (static_cast<int>(records.size()) + *columns - 1) / *columns;
     const int cols = std::min<int>(*columns, static_cast<int>(records.size()));
     Surface sheet(cols * tile, rows * tile, background);
