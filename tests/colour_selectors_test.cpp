@@ -15,13 +15,13 @@ TEST_F(ColourSelectors, EachSelectorStoresItsValueAndShowsIt) {
     };
     const EditorState& s = w.state;
     for (const Row& r :
-         {Row{w.hair_color, &s.hair_color_num, w.dbg_hair_color_num[0]},
-          Row{w.eye_color, &s.eye_color_num, w.dbg_eye_color_num[0]},
-          Row{w.accessory_color, &s.accessory_color_num, w.dbg_accessory_color_num[0]},
-          Row{w.body_color, &s.body_color_num, w.dbg_body_color_num[0]},
-          Row{w.cloth_color, &s.cloth_color_num, w.dbg_cloth_color_num[0]},
-          Row{w.pants_color, &s.cloth2_color_num, w.dbg_cloth2_color_num[0]},
-          Row{w.line_color, &s.cloth3_color_num, w.dbg_cloth3_color_num[0]}}) {
+         {Row{ui.hair_color, &s.hair_color_num, ui.dbg_hair_color_num[0]},
+          Row{ui.eye_color, &s.eye_color_num, ui.dbg_eye_color_num[0]},
+          Row{ui.accessory_color, &s.accessory_color_num, ui.dbg_accessory_color_num[0]},
+          Row{ui.body_color, &s.body_color_num, ui.dbg_body_color_num[0]},
+          Row{ui.cloth_color, &s.cloth_color_num, ui.dbg_cloth_color_num[0]},
+          Row{ui.pants_color, &s.cloth2_color_num, ui.dbg_cloth2_color_num[0]},
+          Row{ui.line_color, &s.cloth3_color_num, ui.dbg_cloth3_color_num[0]}}) {
         const int top = r.bar->maximum();
         EXPECT_EQ(draws_during([&] { r.bar->setValue(top); }), 1);
         EXPECT_EQ(*r.field, top) << r.bar->objectName().toStdString();
@@ -32,49 +32,49 @@ TEST_F(ColourSelectors, EachSelectorStoresItsValueAndShowsIt) {
 
 TEST_F(ColourSelectors, NoDrawWhileDrawFlgIsClearedButOptionsStillDraw) {
     w.draw_flg = vb_false;
-    EXPECT_EQ(draws_during([&] { w.eye_color->setValue(3); }), 0);
+    EXPECT_EQ(draws_during([&] { ui.eye_color->setValue(3); }), 0);
     EXPECT_EQ(w.state.eye_color_num, 3);
-    EXPECT_EQ(w.dbg_eye_color_num[0]->text(), QStringLiteral("3"));
-    EXPECT_EQ(draws_during([&] { w.eye_optjion_b[1]->click(); }), 1);
+    EXPECT_EQ(ui.dbg_eye_color_num[0]->text(), QStringLiteral("3"));
+    EXPECT_EQ(draws_during([&] { ui.eye_optjion_b[1]->click(); }), 1);
     EXPECT_EQ(w.state.eye_grey_flg, vb_false);
-    EXPECT_EQ(draws_during([&] { w.cloth_c1_option_b[0]->click(); }), 1);
+    EXPECT_EQ(draws_during([&] { ui.cloth_c1_option_b[0]->click(); }), 1);
     EXPECT_EQ(w.state.cloth_matte_flg, vb_true);
     w.draw_flg = vb_true;
 }
 
 TEST_F(ColourSelectors, SchoolNameFollowsClothColourAndPose) {
-    const QString first = w.colth_name_label->text();
+    const QString first = ui.colth_name_label->text();
     EXPECT_FALSE(first.isEmpty());
-    w.cloth_color->setValue(34);
-    EXPECT_EQ(w.colth_name_label->text(), first);
-    w.cloth_color->setValue(1);
-    EXPECT_TRUE(w.colth_name_label->text().isEmpty());
+    ui.cloth_color->setValue(34);
+    EXPECT_EQ(ui.colth_name_label->text(), first);
+    ui.cloth_color->setValue(1);
+    EXPECT_TRUE(ui.colth_name_label->text().isEmpty());
 
-    w.cloth_color->setValue(2);
-    const QString second = w.colth_name_label->text();
+    ui.cloth_color->setValue(2);
+    const QString second = ui.colth_name_label->text();
     EXPECT_FALSE(second.isEmpty());
     EXPECT_NE(second, first);
 
-    w.cloth_type->setValue(112);
-    EXPECT_TRUE(w.colth_name_label->text().isEmpty());
-    w.cloth_type->setValue(111);
-    EXPECT_EQ(w.colth_name_label->text(), second);
+    ui.cloth_type->setValue(112);
+    EXPECT_TRUE(ui.colth_name_label->text().isEmpty());
+    ui.cloth_type->setValue(111);
+    EXPECT_EQ(ui.colth_name_label->text(), second);
 
     // Out of the uniform range, a pose change while draw_flg is cleared still updates the label.
-    w.cloth_type->setValue(120);
+    ui.cloth_type->setValue(120);
     w.draw_flg = vb_false;
-    w.cloth_type->setValue(3);
+    ui.cloth_type->setValue(3);
     w.draw_flg = vb_true;
-    EXPECT_EQ(w.colth_name_label->text(), second);
+    EXPECT_EQ(ui.colth_name_label->text(), second);
 }
 
 TEST_F(ColourSelectors, DamageFiguresPast23WearNoSchoolUniform) {
-    w.type_button[1]->click();
-    w.cloth_color->setValue(5);
-    w.cloth_type->setValue(23);
-    EXPECT_FALSE(w.colth_name_label->text().isEmpty());
-    w.cloth_type->setValue(24);
-    EXPECT_TRUE(w.colth_name_label->text().isEmpty());
+    ui.type_button[1]->click();
+    ui.cloth_color->setValue(5);
+    ui.cloth_type->setValue(23);
+    EXPECT_FALSE(ui.colth_name_label->text().isEmpty());
+    ui.cloth_type->setValue(24);
+    EXPECT_TRUE(ui.colth_name_label->text().isEmpty());
 }
 
 TEST_F(ColourSelectors, SchoolTableHasTwentyThreeNamesOnItsKeys) {
@@ -82,8 +82,8 @@ TEST_F(ColourSelectors, SchoolTableHasTwentyThreeNamesOnItsKeys) {
                                 27, 29, 30, 31, 34, 35, 38, 39, 41, 43, 48, 49};
     std::set<QString> names;
     for (int c = 0; c <= 77; ++c) {
-        w.cloth_color->setValue(c);
-        const QString n = w.colth_name_label->text();
+        ui.cloth_color->setValue(c);
+        const QString n = ui.colth_name_label->text();
         EXPECT_EQ(!n.isEmpty(), keys.count(c) == 1) << c;
         if (!n.isEmpty()) names.insert(n);
     }
@@ -91,9 +91,9 @@ TEST_F(ColourSelectors, SchoolTableHasTwentyThreeNamesOnItsKeys) {
 }
 
 TEST_F(ColourSelectors, SelectedColoursReachTheView) {
-    w.hair_color->setValue(10);
-    w.body_color->setValue(4);
-    w.cloth_color->setValue(12);
+    ui.hair_color->setValue(10);
+    ui.body_color->setValue(4);
+    ui.cloth_color->setValue(12);
     EXPECT_EQ(w.workspace().pre_pic, expected_sprite(0, 0, 0, false));
     int hair = 0;
     int skin = 0;
@@ -111,11 +111,11 @@ TEST_F(ColourSelectors, SelectedColoursReachTheView) {
 }
 
 TEST_F(ColourSelectors, OptionsRedrawInTheirColours) {
-    w.body_color->setValue(4);
-    w.body_c_option_b[0]->click();
+    ui.body_color->setValue(4);
+    ui.body_c_option_b[0]->click();
     for (Colour c : w.workspace().pre_pic.bits()) ASSERT_NE(c, w.state.palettes.body_palette[4][1]);
-    w.body_c_option_b[1]->click();
-    w.eye_optjion_b[1]->click();
+    ui.body_c_option_b[1]->click();
+    ui.eye_optjion_b[1]->click();
     EXPECT_EQ(w.workspace().pre_pic, expected_sprite(0, 0, 0, false));
     for (Colour c : w.workspace().pre_pic.bits()) ASSERT_NE(c, eye_grey_template);
 }

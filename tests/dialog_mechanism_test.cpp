@@ -38,13 +38,13 @@ struct DialogMechanism : EditorFixture {
     template <typename Close>
     void closes_and_reenables(Close close) {
         QPointer<ProbeDialog> d = w.open_dialog<ProbeDialog>();
-        ASSERT_FALSE(w.isEnabled());
+        ASSERT_FALSE(takes_input());
         ASSERT_TRUE(d->isVisible());
         ASSERT_TRUE(d->isEnabled()) << "the dialog must stay usable while the main window is not";
         close(*d);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(d.isNull()) << "closing unloads the dialog";
-        EXPECT_TRUE(w.isEnabled());
+        EXPECT_TRUE(takes_input());
         EXPECT_EQ(w.open_dialog_window(), nullptr);
     }
 };
@@ -74,7 +74,7 @@ TEST_F(DialogMechanism, DialogOpensCentredOverTheMainWindow) {
 }
 
 TEST_F(DialogMechanism, EndItemClosesAtOnce) {
-    w.m_end->trigger();
+    ui.m_end->trigger();
     EXPECT_FALSE(w.isVisible());
 }
 

@@ -6,12 +6,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTest>
+#include <QWindow>
 #include <memory>
 
 #include "compositor/recolor.h"
 #include "compositor/sheet_colours.h"
 #include "compositor/sheets.h"
 #include "editor/char_tool.h"
+#include "window_access.h"
 
 namespace kelvara::testing {
 
@@ -19,6 +22,7 @@ namespace kelvara::testing {
 struct EditorFixture : ::testing::Test {
     std::unique_ptr<CharTool> window = std::make_unique<CharTool>();
     CharTool& w = *window;
+    WindowControls ui{w};
 
     // Counts draws done by whatever runs inside.
     template <typename Action>
@@ -26,6 +30,16 @@ struct EditorFixture : ::testing::Test {
         const int before = w.draw_count();
         action();
         return w.draw_count() - before;
+    }
+
+    // Whether the main window takes the user's input: a click delivered through the window
+    // system, as a real mouse's is, on the drawing size already chosen (which only redraws). The
+    // window must be shown.
+    bool takes_input() {
+        QRadioButton* chosen = ui.size_button[static_cast<std::size_t>(w.state.size_num - 1)];
+        const QPoint at = chosen->mapTo(&w, QPoint(6, chosen->height() / 2));
+        return draws_during([&] { QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, at); }) >
+               0;
     }
 
     // The sprite the program should compose from the sheets, worked out pixel by pixel straight
