@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <set>
 
 #include "compositor/character_draw.h"
@@ -8,12 +9,18 @@ namespace kelvara::testing {
 namespace {
 
 struct ColourSelectors : EditorFixture {
-    // Checks the composed sprite against its painted colours (the pose cell with the head laid
-    // behind it, as pose 0 has it), each turned into what `want` selects from the strips.
-    void expect_final_colours(const EditorState& want) {
+    // The sprite in the colours it is painted in: the pose cell with the head laid behind it.
+    Surface painted_sprite() const {
         Surface painted(64, 64, key_color);
         painted.PaintPicture(w.workspace().pre_cloth_pic, 0, 0, 63, 63, 0, 0, 63, 63);
         lay_head(w.workspace().pre_face_pic, false, painted);
+        return painted;
+    }
+
+    // Checks the composed sprite against its painted colours, each turned into what `want`
+    // selects from the strips. The pose must draw its head behind the body.
+    void expect_final_colours(const EditorState& want) {
+        const Surface painted = painted_sprite();
         const Surface& got = w.workspace().pre_pic;
         for (int y = 0; y < 64; ++y) {
             for (int x = 0; x < 64; ++x) {
@@ -108,8 +115,8 @@ TEST_F(ColourSelectors, SchoolTableHasTwentyThreeNamesOnItsKeys) {
     EXPECT_EQ(names.size(), 23u);
 }
 
-// Every selector on its own entry: a handler that stores into the wrong field, or a colour
-// read through the wrong selector, shows in the view.
+// Every selector on its own entry, on a character that shows every part: a handler that stores
+// into the wrong field, or a colour read through the wrong selector, shows in the view.
 TEST_F(ColourSelectors, SelectedColoursReachTheView) {
     EditorState want = start_up_selection();
     want.hair_color_num = 10;
@@ -119,6 +126,9 @@ TEST_F(ColourSelectors, SelectedColoursReachTheView) {
     want.cloth_color_num = 12;
     want.cloth2_color_num = 40;
     want.cloth3_color_num = 61;
+    w.face_type->setValue(1);  // with its own hair, it shows an accessory
+    w.hair_type->setValue(1);
+    w.cloth_type->setValue(124);  // pants and lines, head behind
     w.hair_color->setValue(10);
     w.eye_color->setValue(3);
     w.accessory_color->setValue(17);
@@ -126,6 +136,12 @@ TEST_F(ColourSelectors, SelectedColoursReachTheView) {
     w.cloth_color->setValue(12);
     w.pants_color->setValue(40);
     w.line_color->setValue(61);
+    const Surface painted = painted_sprite();
+    for (const ColourRule& r : colour_rules) {
+        // No sheet paints the cloth highlight; the recolouring tests cover it.
+        if (r.painted == RGB(192, 240, 240)) continue;
+        EXPECT_TRUE(std::ranges::count(painted.bits(), r.painted) > 0) << r.part << " not shown";
+    }
     expect_final_colours(want);
     int hair = 0;
     int skin = 0;
