@@ -151,10 +151,10 @@ bool Canvas::is_edge(int x, int y, bool& against_empty) const {
 }
 
 // A lit pixel of a near part (no tone bias) on a material with a glint, just inside the part's
-// own outline above or left of it (not a part painted over it, which would throw shade), where
-// the silhouette around it faces the upper left within about 27 degrees: the rim that looks
-// straight at the light. The facing is the sum of the offsets of the pixels around that are not
-// the part's inside.
+// own outline above or left of it (not beside a part painted over it, which would throw shade),
+// where the silhouette around it faces the upper left within about 27 degrees: the rim that
+// looks straight at the light. The facing is the sum of the offsets of the pixels around that are
+// not the part's inside.
 bool Canvas::faces_the_light(int x, int y, const std::vector<bool>& edge) const {
     if (!contains(x, y) || edge[y * width_ + x]) return false;
     const Pixel& p = at(x, y);
