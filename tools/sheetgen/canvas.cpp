@@ -181,13 +181,11 @@ bool Canvas::faces_the_light(int x, int y, const std::vector<bool>& edge) const 
     return nx < 0 && ny < 0 && 3 * -nx >= -ny && 3 * -ny >= -nx;
 }
 
-// A glint stays one pixel thick: where a run of them would turn a corner or thicken, the lower
-// pixel gives way. And it always lies against a darker pixel of its own material, inward from
-// the light, so it never stands alone on a trim or a button.
+// A glint always lies against a darker pixel of its own material, inward from the light, so it
+// never stands alone on a trim or a button.
 bool Canvas::catches_light(int x, int y, const std::vector<bool>& edge) const {
     if (!faces_the_light(x, y, edge)) return false;
     const auto lit = [&](int dx, int dy) { return faces_the_light(x + dx, y + dy, edge); };
-    if (lit(0, -1) && (lit(-1, 0) || lit(1, 0) || lit(-1, -1) || lit(1, -1))) return false;
     const Material m = at(x, y).material;
     return (material_at(x + 1, y) == m && !lit(1, 0)) || (material_at(x, y + 1) == m && !lit(0, 1));
 }
