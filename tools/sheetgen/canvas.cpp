@@ -152,9 +152,10 @@ bool Canvas::is_edge(int x, int y, bool& against_empty) const {
 
 // A lit pixel of a near part (no tone bias) on a material with a glint, just inside the part's
 // own outline above or left of it (not beside a part painted over it, which would throw shade),
-// where the silhouette around it faces the upper left within about 27 degrees: the rim that
-// looks straight at the light. The facing is the sum of the offsets of the pixels around that are
-// not the part's inside.
+// where the silhouette faces the upper left: of the pixels around it that are not the part's
+// inside, more lie above it than below and more left than right. That is the rim that looks
+// straight at the light: the upper-left side of a rising stroke, the top-left corner of a block,
+// never a straight top or side.
 bool Canvas::faces_the_light(int x, int y, const std::vector<bool>& edge) const {
     if (!contains(x, y) || edge[y * width_ + x]) return false;
     const Pixel& p = at(x, y);
@@ -178,7 +179,7 @@ bool Canvas::faces_the_light(int x, int y, const std::vector<bool>& edge) const 
             ny += dy;
         }
     }
-    return nx < 0 && ny < 0 && 3 * -nx >= -ny && 3 * -ny >= -nx;
+    return nx < 0 && ny < 0;
 }
 
 // A glint always lies against a darker pixel of its own material, inward from the light, so it
