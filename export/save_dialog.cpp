@@ -39,7 +39,7 @@ Save_Dialog::Save_Dialog(CharTool& main_window)
     connect(CancelButton, &QPushButton::clicked, this, &Save_Dialog::CancelButton_Click);
     connect(DirectoryList, &DirectoryListBox::Click, this, &Save_Dialog::DirectoryList_Click);
     connect(DirectoryList, &DirectoryListBox::OpenFailed, this,
-            [this](const QString& reason) { MsgBox(reason, error_title); });
+            [this](const FileError& error) { MsgBox(describe(error), error_title); });
     connect(DriveList, &QComboBox::currentIndexChanged, this, &Save_Dialog::DriveList_Change);
     Form_Load();
 }
@@ -56,9 +56,8 @@ void Save_Dialog::DirectoryList_Click() {
 
 void Save_Dialog::DriveList_Change() {
     // The folder list moves; SavePath keeps its folder until an entry is clicked.
-    if (const QString reason = DirectoryList->setPath(DriveList->currentText());
-        !reason.isEmpty()) {
-        MsgBox(reason, error_title);
+    if (const FileStatus opened = DirectoryList->setPath(DriveList->currentText()); !opened) {
+        MsgBox(describe(opened.error()), error_title);
     }
 }
 

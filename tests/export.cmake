@@ -5,6 +5,7 @@ add_executable(test_export_files
     bmp_file_test.cpp
     parameter_file_test.cpp
     character_export_test.cpp
+    atomic_write_test.cpp
 )
 target_link_libraries(test_export_files
     PRIVATE kelvara_export Qt6::Gui GTest::gtest_main kelvara_warnings)
