@@ -62,7 +62,10 @@ void Save_Dialog::DriveList_Change() {
 }
 
 void Save_Dialog::OKButton_Click() {
-    if (SaveName->text().isEmpty()) SaveName->setText(export_base_name(SaveName->text()));
+    // The box shows the name used when it is not the one typed.
+    if (const QString name = export_base_name(SaveName->text()); name != SaveName->text()) {
+        SaveName->setText(name);
+    }
     const ExportOutcome outcome = export_character(SavePath->text(), SaveName->text(), picture_,
                                                    Check_log->isChecked() ? &owner.state : nullptr);
     if (!outcome.ok()) {

@@ -35,9 +35,11 @@ TEST(ExportPaths, OneSeparatorBetweenFolderAndNameAndTheNameAsTyped) {
               QStringLiteral("/tmp/  .txt"));
 }
 
-TEST(ExportPaths, OnlyTheEmptyNameBecomesTempAndOnlySeparatorsAndNulAreRefused) {
+TEST(ExportPaths, EmptyAndBlankNamesBecomeTempAndOnlySeparatorsAndNulAreRefused) {
     EXPECT_EQ(export_base_name(QString()), QStringLiteral("temp"));
-    EXPECT_EQ(export_base_name(QStringLiteral(" ")), QStringLiteral(" "));
+    EXPECT_EQ(export_base_name(QStringLiteral("   ")), QStringLiteral("temp"));
+    EXPECT_EQ(export_base_name(QStringLiteral(" \t\u3000")), QStringLiteral("temp"));
+    EXPECT_EQ(export_base_name(QStringLiteral(" a ")), QStringLiteral(" a ")) << "kept as typed";
     EXPECT_EQ(export_base_name(QStringLiteral("temp2")), QStringLiteral("temp2"));
     for (const QString& ok : {QStringLiteral(" "), QStringLiteral(".."), QStringLiteral("a\\b"),
                               QStringLiteral("キャラ"), QStringLiteral("a:b")}) {
