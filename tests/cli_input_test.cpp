@@ -250,6 +250,16 @@ TEST_F(Cli, ContactSheetLaysCharactersOutInRows) {
     EXPECT_EQ(sheet.copy(0, 63, 63, 63).convertToFormat(QImage::Format_RGB32),
               one.convertToFormat(QImage::Format_RGB32));
     EXPECT_NE(sheet.copy(63, 0, 63, 63), sheet.copy(0, 0, 63, 63));
+    // A sheet named .bmp is a BMP file, with the same pixels.
+    ASSERT_EQ(run_cli(QStringList{QStringLiteral("sheet")} + files +
+                      QStringList{QStringLiteral("--columns"), QStringLiteral("2"),
+                                  QStringLiteral("-o"), path(QStringLiteral("sheet.BMP"))})
+                  .status,
+              0);
+    EXPECT_TRUE(read_all(path(QStringLiteral("sheet.BMP"))).startsWith("BM"));
+    EXPECT_EQ(
+        QImage(path(QStringLiteral("sheet.BMP")), "BMP").convertToFormat(QImage::Format_RGB32),
+        sheet.convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(CliHelp, EveryCommandExplainsItselfInEnglishAndJapanese) {

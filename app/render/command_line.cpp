@@ -74,12 +74,16 @@ QCommandLineOption flag_option(const QString& name) {
 }
 
 std::optional<qint64> plain_number(const QString& text, qint64 high) {
-    // Digits only, as many as high has at most: no sign, blank or other base.
-    if (text.isEmpty() || text.size() > QString::number(high).size()) return std::nullopt;
+    // Digits only: no sign, blank or other base. Leading zeros are harmless, but a number
+    // longer than high cannot fit.
+    if (text.isEmpty()) return std::nullopt;
     for (QChar c : text) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
     }
-    const qint64 v = text.toLongLong();
+    qsizetype first = 0;
+    while (first + 1 < text.size() && text[first] == QLatin1Char('0')) ++first;
+    if (text.size() - first > QString::number(high).size()) return std::nullopt;
+    const qint64 v = text.mid(first).toLongLong();
     if (v > high) return std::nullopt;
     return v;
 }
