@@ -1,7 +1,5 @@
 #include "command_line.h"
 
-#include <cctype>
-
 #include "compositor/sheet_colours.h"
 #include "export/atomic_write.h"
 #include "export/file_error.h"
@@ -26,7 +24,10 @@ std::optional<Colour> parse_background(const QString& text) {
     // Exactly six hex digits: no sign, blank or "0x" that Qt's number parsing would let through.
     if (hex.size() != 6) return std::nullopt;
     for (QChar c : hex) {
-        if (!std::isxdigit(c.unicode() < 0x80 ? c.toLatin1() : 'x')) return std::nullopt;
+        const char16_t u = c.unicode();
+        const bool digit =
+            (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F');
+        if (!digit) return std::nullopt;
     }
     const uint rgb = hex.toUInt(nullptr, 16);
     return RGB(static_cast<int>(rgb >> 16), static_cast<int>((rgb >> 8) & 0xFF),
