@@ -18,11 +18,13 @@ english() { sed '/^使い方/,$d'; }
 for program in kelvara kelvara-render; do
     page="$build/man/$program.1.gz"
     [ -f "$page" ] || { problem "missing: $page"; continue; }
-    # gzip -n: no file name flag (bit 3 of byte 3) and a zero time stamp (bytes 4 to 7).
-    header="$(od -An -tx1 -N8 "$page" | tr -d ' \n')"
+    # gzip -9n: no file name flag (bit 3 of byte 3), a zero time stamp (bytes 4 to 7) and the
+    # flag for the best compression (byte 8).
+    header="$(od -An -tx1 -N9 "$page" | tr -d ' \n')"
     [ "${header:0:6}" = 1f8b08 ] || problem "$program.1.gz is not gzip: $header"
     [ $((0x${header:6:2} & 8)) -eq 0 ] || problem "$program.1.gz stores a file name"
     [ "${header:8:8}" = 00000000 ] || problem "$program.1.gz stores a time stamp"
+    [ "${header:16:2}" = 02 ] || problem "$program.1.gz is not compressed with -9"
     text="$(zcat "$page")"
     grep -q "^\.TH .*\"$program $version\"" <<< "$text" || problem "$program(1): not version $version"
     grep -q "^$program \\\\- " <<< "$text" || problem "$program(1): no NAME line"
@@ -31,12 +33,20 @@ for program in kelvara kelvara-render; do
     [ -z "$warnings" ] || problem "$program(1) renders with warnings: $warnings"
 done
 
-# The window program answers without any display (help2man runs it at build time).
-out="$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$build/app/kelvara" --version)" ||
-    problem "kelvara --version failed without a display"
-[ "$out" = "kelvara $version" ] || problem "kelvara --version says '$out'"
-env -u DISPLAY QT_QPA_PLATFORM=xcb "$build/app/kelvara" -h | head -n1 | grep -q '^Usage: kelvara' ||
-    problem "kelvara -h shows no usage"
+# The window program answers without any display (help2man runs it at build time), whatever
+# else is on the command line.
+while read -r arguments expected; do
+    # shellcheck disable=SC2086
+    out="$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$build/app/kelvara" ${arguments//_/ } |
+        head -n1)" || problem "kelvara $arguments failed without a display"
+    [ "$out" = "${expected//_/ }" ] || problem "kelvara $arguments says '$out'"
+done << TABLE
+--version kelvara_$version
+-v kelvara_$version
+--help Usage:_kelvara_[--help_|_--version]
+-h Usage:_kelvara_[--help_|_--version]
+hero.txt_--version kelvara_$version
+TABLE
 
 # Every command of the renderer has its section, and every option its entry.
 page="$(zcat "$build/man/kelvara-render.1.gz" | sed 's/\\-/-/g; s/\\f[BIR]//g')"

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Builds the .deb from the build and checks it as Debian would:
-#   tests/package_check.sh BUILD_DIR VERSION SANITIZE
+#   tests/package_check.sh BUILD_DIR VERSION SANITIZED (1 for a sanitizer build, else 0)
 # its files, its control fields, stripped programs, one version everywhere, then lintian (no
 # error or warning allowed) and appstreamcli, when they are installed.
 set -euo pipefail
-build="$1" version="$2" sanitize="$3"
+build="$1" version="$2" sanitized="$3"
 # A sanitizer build is never shipped, and its package differs from the plain build's (checked
 # in that pass) only in depending on the sanitizer libraries.
-if [ "$sanitize" = ON ]; then
+if [ "$sanitized" = 1 ]; then
     echo "a sanitizer build is not packaged: skipped"
     exit 77
 fi

@@ -9,6 +9,6 @@ add_test(NAME bash_completion_of_kelvara_render
                  ${PROJECT_SOURCE_DIR}/packaging/bash-completion/kelvara-render)
 add_test(NAME debian_package_is_lintian_clean
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package_check.sh ${CMAKE_BINARY_DIR}
-                 ${PROJECT_VERSION} ${KELVARA_SANITIZE})
+                 ${PROJECT_VERSION} $<BOOL:${KELVARA_SANITIZE}>)
 set_tests_properties(bash_completion_of_kelvara_render debian_package_is_lintian_clean
                      PROPERTIES SKIP_RETURN_CODE 77)

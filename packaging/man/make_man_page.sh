@@ -20,7 +20,12 @@ fi
 ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 export ASAN_OPTIONS
 
-KELVARA_HELP_OF="$program" help2man --locale=C.UTF-8 --no-info --version-string="$version" \
+# Without a display a program that opens its window by mistake stops at once instead of
+# running on (offscreen) and holding up the build.
+unset DISPLAY WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+
+KELVARA_HELP_OF="$program" timeout 120 help2man --locale=C.UTF-8 --no-info --version-string="$version" \
     --include="$include" --output="$work/page" "$work/$name"
 # Left-aligned and unhyphenated: the usage lines and option names read better unstretched.
 sed '/^\.TH /a\
