@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "model/version.h"
+
 namespace kelvara {
 
 namespace {
@@ -40,7 +42,7 @@ std::optional<int> answer_info_options(int argc, char* argv[]) {
             return 0;
         }
         if (std::strcmp(arg, "--version") == 0 || std::strcmp(arg, "-v") == 0) {
-            std::printf("kelvara %s\n", KELVARA_VERSION);
+            std::printf("kelvara %s\n", version_text);
             return 0;
         }
     }

@@ -2,7 +2,7 @@
 
 #include "compositor/sheets.h"
 #include "compositor/workspace.h"
-#include "editor/editor_state.h"
+#include "model/editor_state.h"
 
 namespace kelvara {
 

@@ -2,10 +2,6 @@
 
 namespace kelvara {
 
-bool hair_has_holes(int hair_index) {
-    return hair_index == 709 || hair_index == 304 || hair_index == 301;
-}
-
 void compose_head(Workspace& w, int hair_index) {
     w.pre_hair_mask.PaintPicture(w.hair_pic, 0, 0, 19, 19, 0, 0, 19, 19);
     w.pre_hair_pic.PaintPicture(w.hair_pic, 0, 0, 19, 19, 0, 0, 19, 19);

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "compositor/workspace.h"
+#include "model/pose_ranges.h"
 
 namespace kelvara {
-
-// Hair cells whose marker_red pixels become see-through in the finished head.
-bool hair_has_holes(int hair_index);
 
 // Lays the hair in hair_pic over the face in face_pic and leaves the head in pre_face_pic: for each
 // of its 19 x 19 pixels the hair pixel where the hair is drawn, else the face pixel. hair_index is

@@ -1,31 +1,9 @@
 #pragma once
 
-#include <array>
-
 #include "compositor/surface.h"
+#include "model/palette_tables.h"
 
 namespace kelvara {
-
-// Palette tables, indexed by entry and, where an entry has several shades, by shade 1..N
-// (element 0 is unused, so a shade number indexes directly). Hair and skin run light to dark,
-// cloth dark to light.
-template <int Shades>
-using ShadeRow = std::array<Colour, Shades + 1>;
-
-constexpr int hair_entries = 57;
-constexpr int eye_entries = 26;
-constexpr int cloth_entries = 78;
-constexpr int cloth23_entries = 79;
-constexpr int body_entries = 33;
-
-struct Palettes {
-    std::array<ShadeRow<3>, hair_entries> hair_palette{};
-    std::array<Colour, eye_entries> eye_palette{};
-    std::array<Colour, eye_entries> accessory_palette{};  // always the eye colours
-    std::array<ShadeRow<4>, cloth_entries> cloth_palette{};
-    std::array<ShadeRow<4>, cloth23_entries> cloth23_palette{};  // pants and line
-    std::array<ShadeRow<4>, body_entries> body_palette{};
-};
 
 // The five palette strips: each row one selectable colour, each column one shade (the leftmost
 // column is shade 1).

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "compositor/surface.h"
-#include "editor/editor_state.h"
+#include "model/editor_state.h"
 
 namespace kelvara {
 

@@ -5,10 +5,6 @@
 
 namespace kelvara {
 
-bool pose_draws_head_in_front(int pose) {
-    return pose == 75 || pose == 76 || pose == 77 || pose == 110;
-}
-
 void render_character(const Sheets& sheets, const EditorState& state, Workspace& w) {
     cut_head_cell(sheets.face_set, state.face_num, w.face_pic);
     cut_head_cell(sheets.hair_set, state.hair_num, w.hair_pic);

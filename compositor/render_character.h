@@ -2,12 +2,10 @@
 
 #include "compositor/sheets.h"
 #include "compositor/workspace.h"
-#include "editor/editor_state.h"
+#include "model/editor_state.h"
+#include "model/pose_ranges.h"
 
 namespace kelvara {
-
-// Whether pose `pose` of the pose sheet lays the head in front of the body.
-bool pose_draws_head_in_front(int pose);
 
 // Builds the character of a complete selection from scratch, without any window: cuts the face,
 // hair and pose cells, composes the head and draws. Leaves the same pre_pic and view as the main

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "compositor/colour.h"
+#include "model/colour.h"
 
 namespace kelvara {
 

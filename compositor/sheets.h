@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compositor/surface.h"
+#include "model/selection_ranges.h"
 
 namespace kelvara {
 
@@ -21,9 +22,9 @@ struct SheetGeometry {
     int cell_count;  // indices in use: 0 .. cell_count - 1
 };
 
-constexpr SheetGeometry head_sheet_geometry{1461, 221, 72, 10, 19, 20, 21, 21, 712};
-constexpr SheetGeometry cloth_sheet_geometry{972, 681, 14, 10, 67, 68, 20, 1, 136};
-constexpr SheetGeometry damage_sheet_geometry{428, 681, 6, 10, 67, 68, 20, 1, 54};
+constexpr SheetGeometry head_sheet_geometry{1461, 221, 72, 10, 19, 20, 21, 21, face_count};
+constexpr SheetGeometry cloth_sheet_geometry{972, 681, 14, 10, 67, 68, 20, 1, pose_count};
+constexpr SheetGeometry damage_sheet_geometry{428, 681, 6, 10, 67, 68, 20, 1, damage_pose_count};
 
 constexpr const SheetGeometry& geometry_of(SheetKind kind) {
     switch (kind) {
@@ -49,9 +50,6 @@ constexpr Point cell_origin(const SheetGeometry& g, int i) {
     return {g.origin_x + g.pitch * (i / 10), g.origin_y + g.pitch * (i % 10)};
 }
 
-constexpr int face_count = 712;
-constexpr int pose_count = 136;
-constexpr int damage_pose_count = 54;
 constexpr int sprite_frame = 67;  // the sprite's frame is 67 x 67 pixels
 
 // The four sheets the program carries, decoded into surfaces.

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "compositor/colour.h"
+#include "model/colour.h"
 
 namespace kelvara {
 

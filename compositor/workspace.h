@@ -2,6 +2,7 @@
 
 #include "compositor/sheet_colours.h"
 #include "compositor/surface.h"
+#include "model/editor_state.h"
 
 namespace kelvara {
 
@@ -24,7 +25,7 @@ struct Workspace {
     Surface character_view{264, 264, key_color};
 
     // The grey of a picture box whose back colour was never set.
-    static constexpr Colour button_face = RGB(212, 208, 200);
+    static constexpr Colour button_face = default_back_color;
 };
 
 }  // namespace kelvara

@@ -59,7 +59,8 @@ Back_Color_Dialog::Back_Color_Dialog(CharTool& main_window) : UnloadingDialog(ma
 
 void Back_Color_Dialog::Form_Load() {
     QPalette p = Label2->palette();
-    p.setColor(QPalette::Window, QColor(212, 208, 200));
+    p.setColor(QPalette::Window, QColor(red_of(default_back_color), green_of(default_back_color),
+                                        blue_of(default_back_color)));
     Label2->setPalette(p);
     // Each comparison on its own; an unknown colour leaves the designed grey selected.
     const Colour current = owner.state.back_color;

@@ -2,8 +2,9 @@
 
 #include <array>
 
-#include "compositor/colour.h"
+#include "compositor/sheet_colours.h"
 #include "editor/unloading_dialog.h"
+#include "model/editor_state.h"
 
 class QButtonGroup;
 class QLabel;
@@ -20,7 +21,7 @@ class Back_Color_Dialog : public UnloadingDialog {
     explicit Back_Color_Dialog(CharTool& owner);
 
     // The colour of each option button, by index (not by screen order).
-    static constexpr std::array<Colour, 3> colour_of_index = {RGB(0, 255, 0), RGB(212, 208, 200),
+    static constexpr std::array<Colour, 3> colour_of_index = {key_color, default_back_color,
                                                               RGB(255, 255, 255)};
 
     QLabel* Label4 = nullptr;

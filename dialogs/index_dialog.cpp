@@ -5,7 +5,7 @@
 
 #include "editor/char_tool.h"
 #include "editor/placement.h"
-#include "tools/sheetgen/families.h"
+#include "model/families.h"
 
 namespace kelvara {
 

@@ -6,6 +6,7 @@
 #include "assets/embedded_assets.h"
 #include "editor/char_tool.h"
 #include "editor/placement.h"
+#include "model/version.h"
 
 namespace kelvara {
 

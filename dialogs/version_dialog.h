@@ -14,9 +14,6 @@ class VersionDialog : public UnloadingDialog {
     explicit VersionDialog(CharTool& owner);
 
     static constexpr const char* app_title = "Kelvara";
-    static constexpr int version_major = 3;
-    static constexpr int version_minor = 0;
-    static constexpr int version_revision = 0;
 
     QLabel* picIcon = nullptr;
     QLabel* lblTitle = nullptr;

@@ -4,10 +4,11 @@
 #include <QPointer>
 #include <array>
 
+#include "compositor/palettes.h"
 #include "compositor/sheets.h"
 #include "compositor/workspace.h"
-#include "editor/editor_state.h"
 #include "editor/unloading_dialog.h"
+#include "model/editor_state.h"
 #include "random/random_source.h"
 
 class QAction;

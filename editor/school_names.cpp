@@ -26,9 +26,4 @@ QString school_name_for_cloth_colour(int cloth_color) {
     return {};
 }
 
-bool pose_wears_school_uniform(int pose, int type_flg) {
-    const int last = (type_flg == 0) ? 111 : 23;
-    return pose >= 0 && pose <= last;
-}
-
 }  // namespace kelvara

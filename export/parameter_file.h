@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "editor/editor_state.h"
+#include "model/editor_state.h"
 
 namespace kelvara {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <variant>
 
-#include "editor/editor_state.h"
+#include "model/editor_state.h"
 
 namespace kelvara {
 

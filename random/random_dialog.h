@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "editor/editor_state.h"
 #include "editor/unloading_dialog.h"
+#include "model/editor_state.h"
 
 class QCheckBox;
 class QLabel;

@@ -2,7 +2,8 @@
 
 #include <vector>
 
-#include "editor/editor_state.h"
+#include "model/editor_state.h"
+#include "model/random_items.h"
 #include "random/random_source.h"
 
 namespace kelvara {
@@ -10,24 +11,6 @@ namespace kelvara {
 // A whole number from 0 to number, both included, each equally likely; one draw of the generator.
 // number must be at most 32766.
 Int16 cal_random(RandomSource& source, Int16 number);
-
-// The random flags at start-up: face, hair, hair colour and the three cloth colours are drawn;
-// eye colour, pose, skin and accessory are kept.
-void set_start_up_random_flags(EditorState& state);
-
-// The selectors random generation may set, in the order their values are drawn.
-enum class RandomItem {
-    face,
-    hair,
-    hair_color,
-    eye_color,
-    pose,
-    cloth_color,
-    body_color,
-    pants_color,
-    line_color,
-    accessory_color,
-};
 
 struct RandomDraw {
     RandomItem item;

@@ -71,7 +71,7 @@ complete_line() {
 
 complete_line "kelvara-render " "render random sheet" "--help hero.txt"
 complete_line "kelvara-render ra" "random" "render sheet"
-complete_line "kelvara-render -" "--help" "render"
+complete_line "kelvara-render -" "--help --version" "render -o"
 complete_line "kelvara-render render -" "-o --background --scale --format --transparent --help" "--count --columns"
 complete_line "kelvara-render random --" "--count --out --seed --items --type --background" "--transparent --columns"
 complete_line "kelvara-render sheet --" "--columns --scale --background" "--count --format"

@@ -50,7 +50,8 @@ TABLE
 
 # Every command of the renderer has its section, and every option its entry.
 page="$(zcat "$build/man/kelvara-render.1.gz" | sed 's/\\-/-/g; s/\\f[BIR]//g')"
-commands="$("$render" --help | english | awk '/^Commands:/ { c = 1; next } c && /^  / { print $1 }')"
+commands="$("$render" --help | english |
+    awk '/^Commands:/ { c = 1; next } c && /^  / { print $1; next } c { exit }')"
 [ -n "$commands" ] || problem "kelvara-render --help lists no commands"
 for command in $commands; do
     grep -q "^\.SS \"$command:\"" <<< "$page" || problem "kelvara-render(1) lacks the $command command"

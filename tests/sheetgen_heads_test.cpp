@@ -7,10 +7,10 @@
 #include <string>
 
 #include "compositor/character_draw.h"
+#include "model/families.h"
 #include "sheetgen_support.h"
 #include "tools/sheetgen/cast.h"
 #include "tools/sheetgen/character.h"
-#include "tools/sheetgen/families.h"
 
 namespace kelvara::sheetgen_test {
 namespace {

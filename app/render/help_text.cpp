@@ -12,6 +12,11 @@ QString general_help() {
         "  random   draw many random characters with their parameter files\n"
         "  sheet    lay several characters out on one contact sheet\n"
         "Run 'kelvara-render COMMAND --help' for a command's options.\n"
+        "\n"
+        "Options:\n"
+        "  -h, --help   show this help\n"
+        "  --version    show the version\n"
+        "\n"
         "Exit status: 0 done, 1 a file could not be written, 2 bad input (nothing written).\n"
         "\n"
         "使い方: kelvara-render コマンド [オプション]\n"
@@ -22,6 +27,8 @@ QString general_help() {
         "  random   ランダムなキャラクターをパラメーターファイルと一緒にたくさん描く\n"
         "  sheet    いくつかのキャラクターを一枚の一覧画像に並べる\n"
         "各コマンドのオプションは 'kelvara-render コマンド --help' で表示されます。\n"
+        "  -h, --help   このヘルプを表示する\n"
+        "  --version    バージョンを表示する\n"
         "終了コード: 0 完了、1 ファイルを書けなかった、2 入力の誤り(何も書きません)。\n");
 }
 

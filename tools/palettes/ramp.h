@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "compositor/colour.h"
+#include "model/colour.h"
 
 namespace kelvara::palettegen {
 

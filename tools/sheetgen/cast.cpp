@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "compositor/sheets.h"
-#include "tools/sheetgen/families.h"
+#include "model/families.h"
 #include "tools/sheetgen/head_shape.h"
 
 namespace kelvara::sheetgen {

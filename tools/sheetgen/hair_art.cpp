@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "model/pose_ranges.h"
 #include "tools/sheetgen/canvas.h"
 #include "tools/sheetgen/head_shape.h"
 #include "tools/sheetgen/tidy.h"
@@ -446,23 +447,20 @@ void trim_tips(Canvas& c) {
     for (const Point& p : loose) c.erase(p.x, p.y);
 }
 
-constexpr Point holes_301[] = {{15, 7}, {15, 8}, {15, 9}};
-constexpr Point holes_304[] = {{15, 7}, {15, 8}};
-constexpr Point holes_709[] = {{6, 4}};
+// The holes of each hair that has them, in the order of hairs_with_holes.
+constexpr Point holes_first[] = {{15, 7}, {15, 8}, {15, 9}};
+constexpr Point holes_second[] = {{15, 7}, {15, 8}};
+constexpr Point holes_third[] = {{6, 4}};
+constexpr std::array<std::span<const Point>, hairs_with_holes.size()> hole_sets = {
+    holes_first, holes_second, holes_third};
 
 }  // namespace
 
 std::span<const Point> hair_holes(int index) {
-    switch (index) {
-        case 301:
-            return holes_301;
-        case 304:
-            return holes_304;
-        case 709:
-            return holes_709;
-        default:
-            return {};
+    for (std::size_t k = 0; k < hairs_with_holes.size(); ++k) {
+        if (hairs_with_holes[k] == index) return hole_sets[k];
     }
+    return {};
 }
 
 Surface draw_hair(const HairLook& look, std::span<const Point> holes) {

@@ -3,7 +3,7 @@
 #include <array>
 #include <vector>
 
-#include "compositor/render_character.h"
+#include "model/pose_ranges.h"
 
 namespace kelvara::sheetgen {
 

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "model/pose_ranges.h"
 #include "tools/sheetgen/body_art.h"
 #include "tools/sheetgen/head_shape.h"
 
@@ -22,7 +23,7 @@ struct PoseSpec {
 };
 
 // Poses below this index wear the school uniform.
-constexpr int first_other_outfit_pose = 112;
+constexpr int first_other_outfit_pose = last_school_uniform_pose + 1;
 
 const PoseSpec& pose_spec(int index);
 

@@ -6,7 +6,7 @@
 
 #include "compositor/palettes.h"
 #include "compositor/surface.h"
-#include "editor/editor_state.h"
+#include "model/editor_state.h"
 
 namespace kelvara::sheetgen {
 

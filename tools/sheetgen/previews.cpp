@@ -1,9 +1,9 @@
 #include "tools/sheetgen/previews.h"
 
 #include "compositor/sheets.h"
+#include "model/families.h"
 #include "palette_strips.h"
 #include "tools/sheetgen/character.h"
-#include "tools/sheetgen/families.h"
 #include "tools/sheetgen/pose_previews.h"
 #include "tools/sheetgen/preview_grid.h"
 

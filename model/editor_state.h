@@ -1,18 +1,10 @@
 #pragma once
 
-#include <cstdint>
-
-#include "compositor/colour.h"
-#include "compositor/palettes.h"
-#include "compositor/sheets.h"
+#include "model/colour.h"
+#include "model/palette_tables.h"
+#include "model/selection_ranges.h"
 
 namespace kelvara {
-
-// Indices and flags are 16-bit. Flags hold 0 for False and -1 for True, except type_flg (the index
-// of the chosen type button) and the random flags (check-box values 0 and 1).
-using Int16 = std::int16_t;
-constexpr Int16 vb_true = -1;
-constexpr Int16 vb_false = 0;
 
 // Everything the user has chosen. Every window reads and writes it. A selection held by a window
 // control is only mirrored here; the control's value is the master copy. The record starts zeroed;
@@ -50,17 +42,19 @@ struct EditorState {
     Colour back_color = 0;
 };
 
+// The grey of the view's background at start-up, and of pictures drawn without a window.
 constexpr Colour default_back_color = RGB(212, 208, 200);
 
-// The last index of each selection: the selectors' maxima, the ranges random draws and parameter
-// files keep to. They follow the sheets and palette tables.
-constexpr Int16 last_face = face_count - 1;
-constexpr Int16 last_pose = pose_count - 1;
-constexpr Int16 last_damage_pose = damage_pose_count - 1;
-constexpr Int16 last_hair_color = hair_entries - 1;
-constexpr Int16 last_eye_color = eye_entries - 1;  // also the accessory colours
-constexpr Int16 last_cloth_color = cloth_entries - 1;
-constexpr Int16 last_cloth23_color = cloth23_entries - 1;  // pants and line
-constexpr Int16 last_body_color = body_entries - 1;
+// The drawing size at start-up.
+constexpr Int16 start_up_size = 4;
+
+// The random flags at start-up: face, hair, hair colour and the three cloth colours are drawn;
+// eye colour, pose, skin and accessory are kept.
+void set_start_up_random_flags(EditorState& state);
+
+// The selection the program starts with: character 0 in pose 0 in the first colours, the eyes'
+// grey kept (not whitened), mattes off, drawn at x4 on the grey background, with the start-up
+// random flags. The palette tables are left empty; they come from the strips.
+EditorState start_up_selection();
 
 }  // namespace kelvara

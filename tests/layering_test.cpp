@@ -1,0 +1,116 @@
+// Every source file belongs to one library, and may include headers only from its own library and
+// the libraries below it. A header included from a higher layer makes a cycle that the build does
+// not declare, so this test reads the include lines of the whole tree.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Which library a file of the tree belongs to, by path prefix; the longest prefix wins, so the
+// window files in random/ and export/ belong to the window library.
+const std::vector<std::pair<std::string, std::string>> library_of_prefix = {
+    {"model/", "model"},
+    {"compositor/", "compositor"},
+    {"assets/", "assets"},
+    {"random/", "random"},
+    {"random/random_dialog", "ui"},
+    {"export/", "export"},
+    {"export/save_dialog", "ui"},
+    {"export/directory_list_box", "ui"},
+    {"export/drive_roots", "ui"},
+    {"editor/", "ui"},
+    {"dialogs/", "ui"},
+    {"app/render/", "render"},
+    {"app/", "app"},
+    {"tools/palettes/", "palettegen"},
+    {"tools/sheetgen/", "sheetgen"},
+    {"tools/about/", "aboutgen"},
+};
+
+// What each library may include besides itself.
+const std::map<std::string, std::set<std::string>> allowed = {
+    {"model", {}},
+    {"compositor", {"model"}},
+    {"assets", {"compositor", "model"}},
+    {"random", {"model"}},
+    {"export", {"compositor", "model"}},
+    {"ui", {"export", "random", "assets", "compositor", "model"}},
+    {"render", {"export", "random", "assets", "compositor", "model"}},
+    {"app", {"ui", "render", "export", "random", "assets", "compositor", "model"}},
+    // The generators' programs write their pictures with the program's image codec.
+    {"palettegen", {"assets", "compositor", "model"}},
+    {"sheetgen", {"assets", "compositor", "model"}},
+    {"aboutgen", {"sheetgen", "palettegen", "assets", "compositor", "model"}},
+};
+
+std::string library_of(const std::string& path) {
+    std::string best;
+    std::size_t best_length = 0;
+    for (const auto& [prefix, library] : library_of_prefix) {
+        if (path.rfind(prefix, 0) == 0 && prefix.size() > best_length) {
+            best = library;
+            best_length = prefix.size();
+        }
+    }
+    return best;
+}
+
+struct Include {
+    std::string file;
+    std::string header;
+};
+
+std::vector<Include> project_includes(const fs::path& root) {
+    const std::regex include_line(R"(^\s*#\s*include\s*"([^"]+)\")");
+    std::vector<Include> found;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        const std::string relative = fs::relative(entry.path(), root).generic_string();
+        if (!entry.is_regular_file() || library_of(relative).empty()) continue;
+        const std::string ext = entry.path().extension().string();
+        if (ext != ".h" && ext != ".cpp" && ext != ".in") continue;
+        std::ifstream in(entry.path());
+        std::string line;
+        std::smatch m;
+        while (std::getline(in, line)) {
+            if (std::regex_search(line, m, include_line)) found.push_back({relative, m[1]});
+        }
+    }
+    return found;
+}
+
+TEST(Layering, NoSourceFileIncludesAHeaderOfAHigherLibrary) {
+    const fs::path root = KELVARA_SOURCE_DIR;
+    const std::vector<Include> includes = project_includes(root);
+    ASSERT_GT(includes.size(), 100u) << "the tree was not found at " << root;
+    for (const Include& inc : includes) {
+        const std::string from = library_of(inc.file);
+        // A header named without a folder lives beside the file that includes it.
+        const std::string to =
+            inc.header.find('/') == std::string::npos ? from : library_of(inc.header);
+        ASSERT_TRUE(allowed.count(from)) << from;
+        EXPECT_TRUE(to == from || allowed.at(from).count(to))
+            << inc.file << " (" << from << ") includes " << inc.header << " ("
+            << (to.empty() ? "outside the libraries" : to) << ")";
+    }
+}
+
+TEST(Layering, TheTableSortsKnownFiles) {
+    // The window files inside random/ and export/ are not part of the Qt-free libraries there.
+    EXPECT_EQ(library_of("random/random_dialog.cpp"), "ui");
+    EXPECT_EQ(library_of("random/random_generation.cpp"), "random");
+    EXPECT_EQ(library_of("export/save_dialog_layout.cpp"), "ui");
+    EXPECT_EQ(library_of("export/atomic_write.cpp"), "export");
+    EXPECT_EQ(library_of("app/render/cli.cpp"), "render");
+    EXPECT_EQ(library_of("tests/layering_test.cpp"), "");
+}
+
+}  // namespace
