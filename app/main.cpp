@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "editor/char_tool.h"
+#include "info_options.h"
 
 namespace {
 
@@ -19,6 +20,7 @@ QString parameter_file_argument(const QStringList& arguments) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (const auto status = kelvara::answer_info_options(argc, argv)) return *status;
     QApplication app(argc, argv);
     try {
         kelvara::CharTool window;

@@ -161,6 +161,54 @@ TEST(SheetgenPoses, EveryFaceClosesTheSeamOnEveryPose) {
     }
 }
 
+// The cloth highlight is all the cloth matte option acts on, so every figure that can show it
+// does: a few glints, each one pixel thick, inside the outline, with a darker cloth shade right or
+// below it, the side away from the light.
+TEST(SheetgenPoses, ClothCatchesTheLightInAFewGlints) {
+    const struct {
+        const char* kind;
+        const std::vector<Surface>& frames;
+        int first, last;
+        int at_least;
+    } ranges[] = {
+        {"uniform pose", bodies().poses, 0, 111, 2},
+        {"pose in another outfit", bodies().poses, 112, 135, 2},
+        {"uniform damage figure", bodies().damage, 0, 21, 2},
+        // Burnt and frozen clothes have lost the highlight to the finish.
+        {"burnt or frozen figure", bodies().damage, 22, 23, 0},
+        // A vest can lie almost wholly under the arms.
+        {"damage figure in another outfit", bodies().damage, 24, 53, 0},
+    };
+    const Colour glint = cloth_template[3];
+    const auto is_darker_cloth = [](Colour c) { return is_cloth(c) && c != cloth_template[3]; };
+    for (const auto& r : ranges) {
+        for (int i = r.first; i <= r.last; ++i) {
+            const Surface& s = r.frames[i];
+            const auto at = [&](int x, int y) {
+                return key_at(s, x, y) ? key_color : s.GetPixel(x, y);
+            };
+            int glints = 0, cloth = 0;
+            for (int y = 0; y < s.height(); ++y) {
+                for (int x = 0; x < s.width(); ++x) {
+                    cloth += is_cloth(at(x, y)) ? 1 : 0;
+                    if (at(x, y) != glint) continue;
+                    ++glints;
+                    SCOPED_TRACE(testing::Message()
+                                 << r.kind << " " << i << " at " << x << "," << y);
+                    EXPECT_FALSE(key_at(s, x - 1, y) || key_at(s, x + 1, y) ||
+                                 key_at(s, x, y - 1) || key_at(s, x, y + 1));
+                    EXPECT_TRUE(is_darker_cloth(at(x + 1, y)) || is_darker_cloth(at(x, y + 1)));
+                    const bool along_row = at(x - 1, y) == glint || at(x + 1, y) == glint;
+                    const bool along_column = at(x, y - 1) == glint || at(x, y + 1) == glint;
+                    EXPECT_FALSE(along_row && along_column);
+                }
+            }
+            EXPECT_GE(glints, r.at_least) << r.kind << " " << i;
+            EXPECT_LE(glints * 8, cloth) << r.kind << " " << i << ": glints are no patches";
+        }
+    }
+}
+
 TEST(SheetgenPoses, TheCatalogueNamesEveryPoseOnce) {
     std::set<std::string_view> names;
     for (int i = 0; i < pose_count; ++i) {
