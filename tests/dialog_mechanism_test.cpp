@@ -42,7 +42,7 @@ struct DialogMechanism : EditorFixture {
         ASSERT_TRUE(d->isVisible());
         EXPECT_TRUE(d->isWindow());
         EXPECT_EQ(d->parentWidget(), &w);
-        EXPECT_FALSE(takes_input());
+        EXPECT_TRUE(takes_no_input());
         // Blocked, not disabled: the window and its controls keep their look behind the dialog.
         EXPECT_TRUE(w.isEnabled());
         EXPECT_TRUE(ui.reset->isEnabled());
@@ -57,7 +57,7 @@ struct DialogMechanism : EditorFixture {
     }
 };
 
-TEST_F(DialogMechanism, EveryWayOfClosingUnloadsOnceAndEnablesTheMainWindow) {
+TEST_F(DialogMechanism, EveryWayOfClosingUnloadsOnceAndGivesTheMainWindowItsInputBack) {
     closes_and_reenables([](ProbeDialog& d) { d.ok->click(); });
     closes_and_reenables([](ProbeDialog& d) { d.close(); });  // the close box
     closes_and_reenables([](ProbeDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });

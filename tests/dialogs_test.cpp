@@ -23,7 +23,7 @@ struct Dialogs : EditorFixture {
         item->trigger();
         auto* d = dynamic_cast<D*>(w.open_dialog_window());
         EXPECT_NE(d, nullptr);
-        EXPECT_FALSE(takes_input());
+        EXPECT_TRUE(takes_no_input());
         return d;
     }
     void expect_closed() {
