@@ -17,6 +17,7 @@
 #include "help_text.h"
 #include "options.h"
 #include "random/random_generation.h"
+#include "sprite_commands.h"
 
 namespace kelvara::cli {
 
@@ -256,6 +257,8 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         if (command == QLatin1String("render")) return render_command(rest, out, err);
         if (command == QLatin1String("random")) return random_command(rest, out, err);
         if (command == QLatin1String("sheet")) return sheet_command(rest, out, err);
+        if (command == QLatin1String("atlas")) return atlas_command(rest, out, err);
+        if (command == QLatin1String("animate")) return animate_command(rest, out, err);
         throw BadInput{QStringLiteral("unknown command %1").arg(command)};
     } catch (const BadInput& e) {
         err << "kelvara-render: " << e.message << "\n"
