@@ -14,6 +14,10 @@ gtest_discover_tests(test_cli_roundtrip DISCOVERY_MODE PRE_TEST
 add_test(NAME kelvara_render_exit_status_for_bad_input
          COMMAND sh -c "\"$<TARGET_FILE:kelvara-render>\" render /nonexistent/params.txt; test $? -eq 2")
 
+# What a man-page generator needs: help and version on standard output, with status 0.
+add_test(NAME kelvara_render_help_and_version_on_stdout
+         COMMAND sh -c "\"$<TARGET_FILE:kelvara-render>\" --help 2>/dev/null | grep -q '^Usage: kelvara-render' && \"$<TARGET_FILE:kelvara-render>\" --version 2>/dev/null | grep -qx 'kelvara-render ${PROJECT_VERSION}'")
+
 # Installing: both programs, the desktop entry and the icons land in their places.
 add_test(NAME install_into_temporary_prefix
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/install_check.sh ${CMAKE_BINARY_DIR})

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QRegularExpression>
 #include <set>
 
 #include "cli_test_support.h"
 #include "export/cp932.h"
 #include "export/parameter_file.h"
 #include "export/parameter_reader.h"
+#include "model/version.h"
 
 namespace kelvara::testing {
 namespace {
@@ -260,6 +262,32 @@ TEST(CliHelp, EveryCommandExplainsItselfInEnglishAndJapanese) {
         EXPECT_TRUE(r.out.contains(QStringLiteral("使い方: kelvara-render ") + command));
     }
     EXPECT_EQ(run_cli({QStringLiteral("--help")}).status, 0);
+    const CliRun version = run_cli({QStringLiteral("--version")});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, QStringLiteral("kelvara-render ") + QLatin1String(version_text) + '\n');
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^kelvara-render \\d+\\.\\d+\\.\\d+\n$"))
+                    .match(version.out)
+                    .hasMatch());
+}
+
+// The parser's complaints name the option, as the user wrote it.
+TEST(CliOptions, MessagesNameTheOptionAtFault) {
+    const std::vector<std::pair<QStringList, QString>> cases = {
+        {{"render", "x.txt", "--bogus"}, "unknown option --bogus"},
+        {{"render", "x.txt", "-q"}, "unknown option -q"},
+        {{"sheet", "x.txt", "--columns"}, "option --columns needs a value"},
+        {{"render", "x.txt", "-o"}, "option -o needs a value"},
+        {{"random", "--count", "1", "--out"}, "option --out needs a value"},
+        {{"paint"}, "unknown command paint"},
+    };
+    for (const auto& [args, message] : cases) {
+        const CliRun r = run_cli(args);
+        EXPECT_EQ(r.status, cli::exit_bad_input) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("kelvara-render: ") + message + '\n'))
+            << r.err.toStdString();
+    }
+    // Help wins over whatever else is on the line.
+    EXPECT_EQ(run_cli({"render", "--bogus", "--help"}).status, cli::exit_ok);
 }
 
 }  // namespace

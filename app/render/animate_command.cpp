@@ -1,13 +1,24 @@
 #include "cli.h"
+#include "command_line.h"
+#include "commands.h"
 #include "help_text.h"
-#include "output_check.h"
+#include "input_output.h"
 #include "sprite_animation.h"
-#include "sprite_command_support.h"
-#include "sprite_commands.h"
+#include "sprite_options.h"
 
 namespace kelvara::cli {
 
 namespace {
+
+CommandLine animate_options() {
+    return CommandLine({value_option(QStringLiteral("o"), QStringLiteral("OUT")),
+                        value_option(QStringLiteral("animation"), QStringLiteral("NAME")),
+                        value_option(QStringLiteral("format"), QStringLiteral("FORMAT")),
+                        value_option(QStringLiteral("scale"), QStringLiteral("N")),
+                        value_option(QStringLiteral("background"), QStringLiteral("COLOUR")),
+                        flag_option(QStringLiteral("transparent")),
+                        flag_option(QStringLiteral("list"))});
+}
 
 struct AnimateRequest {
     QString parameters;
@@ -17,43 +28,40 @@ struct AnimateRequest {
     bool strip = false;  // a PNG strip instead of a GIF
 };
 
-catalogue::Animation animation_option(const QString& name) {
-    if (name.isEmpty()) throw BadSpriteInput{QStringLiteral("animate needs --animation NAME")};
+catalogue::Animation animation_option(const CommandLine& line) {
+    const QString name = line.value(QStringLiteral("animation"));
+    if (name.isEmpty()) throw BadInput{QStringLiteral("animate needs --animation NAME")};
     const auto found = catalogue::find_animation(name.toStdString());
     if (!found) {
-        throw BadSpriteInput{
+        throw BadInput{
             QStringLiteral("unknown animation \"%1\" (kelvara-render animate --list names them)")
                 .arg(name)};
     }
     return *found;
 }
 
-AnimateRequest parse_animate(const QStringList& arguments) {
-    const Options o(
-        arguments,
-        {QStringLiteral("-o"), QStringLiteral("--animation"), QStringLiteral("--format"),
-         QStringLiteral("--scale"), QStringLiteral("--background")},
-        {QStringLiteral("--transparent")});
-    if (!o.error().isEmpty()) throw BadSpriteInput{o.error()};
-    if (o.positional().size() != 1)
-        throw BadSpriteInput{QStringLiteral("animate takes one parameter file")};
+AnimateRequest animate_request(const CommandLine& line) {
+    if (line.positional().size() != 1)
+        throw BadInput{QStringLiteral("animate takes one parameter file")};
     AnimateRequest r;
-    r.parameters = o.positional().first();
-    r.animation = animation_option(o.value(QStringLiteral("--animation")));
-    r.output = o.value(QStringLiteral("-o"));
-    if (r.output.isEmpty()) throw BadSpriteInput{QStringLiteral("animate needs -o OUT.gif")};
-    const QString format = o.value(QStringLiteral("--format"));
-    if (!format.isEmpty() && format != QLatin1String("gif") && format != QLatin1String("png"))
-        throw BadSpriteInput{QStringLiteral("--format takes gif or png")};
+    r.parameters = line.positional().first();
+    r.animation = animation_option(line);
+    r.output = line.value(QStringLiteral("o"));
+    if (r.output.isEmpty()) throw BadInput{QStringLiteral("animate needs -o OUT.gif")};
+    const QString format = line.value(QStringLiteral("format"));
+    if (line.has(QStringLiteral("format")) && format != QLatin1String("gif") &&
+        format != QLatin1String("png")) {
+        throw BadInput{QStringLiteral("--format takes gif or png")};
+    }
     r.strip = format == QLatin1String("png");
-    r.style = sprite_style(o);
+    r.style = sprite_style(line);
     return r;
 }
 
 int write_animation(const AnimateRequest& r, QTextStream& err) {
-    const ParameterRecord record = read_sprite_parameters(r.parameters);
+    const ParameterRecord record = read_parameters(r.parameters);
     const QString problem = output_problem(r.output);
-    if (!problem.isEmpty()) throw BadSpriteInput{problem};
+    if (!problem.isEmpty()) throw BadInput{problem};
     const CharacterOutput output;
     const auto frames = draw_animation(output, record.selection, r.animation, r.style);
     const QByteArray bytes =
@@ -66,6 +74,7 @@ int write_animation(const AnimateRequest& r, QTextStream& err) {
     return write_output(r.output, bytes, err) ? exit_ok : exit_write_failed;
 }
 
+// One animation a line: its name, then how many pictures it is drawn from.
 void list_animations(QTextStream& out) {
     for (const catalogue::Animation& a : catalogue::animations) {
         out << QString::fromUtf8(a.name.data(), static_cast<qsizetype>(a.name.size()))
@@ -77,16 +86,17 @@ void list_animations(QTextStream& out) {
 }  // namespace
 
 int animate_command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    if (wants_sprite_help(arguments)) {
+    CommandLine line = animate_options();
+    if (!line.parse(arguments)) {
         out << animate_help();
         return exit_ok;
     }
-    if (arguments == QStringList{QStringLiteral("--list")}) {
+    if (line.has(QStringLiteral("list"))) {
+        if (arguments.size() != 1) throw BadInput{QStringLiteral("--list takes nothing else")};
         list_animations(out);
         return exit_ok;
     }
-    return run_sprite_command(QStringLiteral("animate"), err,
-                              [&] { return write_animation(parse_animate(arguments), err); });
+    return write_animation(animate_request(line), err);
 }
 
 }  // namespace kelvara::cli

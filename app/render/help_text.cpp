@@ -14,6 +14,11 @@ QString general_help() {
         "  atlas    every pose of one character in one sprite atlas, with its JSON\n"
         "  animate  one animation of a character as a looping GIF\n"
         "Run 'kelvara-render COMMAND --help' for a command's options.\n"
+        "\n"
+        "Options:\n"
+        "  -h, --help   show this help\n"
+        "  --version    show the version\n"
+        "\n"
         "Exit status: 0 done, 1 a file could not be written, 2 bad input (nothing written).\n"
         "\n"
         "使い方: kelvara-render コマンド [オプション]\n"
@@ -26,6 +31,8 @@ QString general_help() {
         "  atlas    一人のキャラクターの全ポーズを一枚のスプライトアトラスとJSONに書く\n"
         "  animate  キャラクターのアニメーションを一つ、ループするGIFに書く\n"
         "各コマンドのオプションは 'kelvara-render コマンド --help' で表示されます。\n"
+        "  -h, --help   このヘルプを表示する\n"
+        "  --version    バージョンを表示する\n"
         "終了コード: 0 完了、1 ファイルを書けなかった、2 入力の誤り(何も書きません)。\n");
 }
 

@@ -1,8 +1,16 @@
-#include "output_check.h"
+#include "sprite_options.h"
 
 #include <QFileInfo>
 
 namespace kelvara::cli {
+
+SpriteStyle sprite_style(const CommandLine& line) {
+    SpriteStyle style;
+    style.background = background_option(line);
+    style.scale = scale_option(line);
+    style.transparent = line.has(QStringLiteral("transparent"));
+    return style;
+}
 
 QString output_problem(const QString& path) {
     const QFileInfo file(path);

@@ -1,0 +1,89 @@
+#include "command_line.h"
+
+#include "compositor/sheet_colours.h"
+#include "model/editor_state.h"
+
+namespace kelvara::cli {
+
+namespace {
+
+const QString help_name = QStringLiteral("help");
+
+// How the user wrote an option's name: "-o", "--scale".
+QString spelled(const QString& name) {
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+std::optional<Colour> parse_background(const QString& text) {
+    if (text == QLatin1String("grey") || text == QLatin1String("gray")) return default_back_color;
+    if (text == QLatin1String("green")) return key_color;
+    if (text == QLatin1String("white")) return RGB(255, 255, 255);
+    QString hex = text.startsWith(QLatin1Char('#')) ? text.mid(1) : text;
+    bool ok = hex.size() == 6;
+    const uint rgb = ok ? hex.toUInt(&ok, 16) : 0;
+    if (!ok) return std::nullopt;
+    return RGB(static_cast<int>(rgb >> 16), static_cast<int>((rgb >> 8) & 0xFF),
+               static_cast<int>(rgb & 0xFF));
+}
+
+}  // namespace
+
+CommandLine::CommandLine(const QList<QCommandLineOption>& options) : options_(options) {
+    // "-o" is one option; "-xyz" is the unknown option xyz, not three letters.
+    parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser_.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), help_name}));
+    parser_.addOptions(options);
+}
+
+bool CommandLine::parse(const QStringList& arguments) {
+    const bool parsed = parser_.parse(QStringList{QStringLiteral("kelvara-render")} + arguments);
+    if (parser_.isSet(help_name)) return false;
+    if (parsed) return true;
+    if (const QStringList unknown = parser_.unknownOptionNames(); !unknown.isEmpty()) {
+        throw BadInput{QStringLiteral("unknown option %1").arg(spelled(unknown.first()))};
+    }
+    // Qt's parser fails otherwise only on a value missing at the end or given to a flag.
+    if (!arguments.isEmpty()) {
+        for (const QCommandLineOption& o : options_) {
+            if (o.valueName().isEmpty()) continue;
+            for (const QString& name : o.names()) {
+                if (arguments.last() == QLatin1Char('-') + name ||
+                    arguments.last() == QStringLiteral("--") + name) {
+                    throw BadInput{QStringLiteral("option %1 needs a value").arg(spelled(name))};
+                }
+            }
+        }
+    }
+    throw BadInput{parser_.errorText()};
+}
+
+QCommandLineOption value_option(const QString& name, const QString& value_name) {
+    return QCommandLineOption(name, QString(), value_name);
+}
+
+QCommandLineOption flag_option(const QString& name) {
+    return QCommandLineOption(name);
+}
+
+std::optional<int> whole_number(const QString& text, int low, int high) {
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    if (!ok || text.startsWith(QLatin1Char('+')) || v < low || v > high) return std::nullopt;
+    return v;
+}
+
+Colour background_option(const CommandLine& line) {
+    if (!line.has(QStringLiteral("background"))) return default_back_color;
+    const auto c = parse_background(line.value(QStringLiteral("background")));
+    if (!c) throw BadInput{QStringLiteral("--background takes grey, green, white or RRGGBB")};
+    return *c;
+}
+
+int scale_option(const CommandLine& line) {
+    if (!line.has(QStringLiteral("scale"))) return 1;
+    const auto n = whole_number(line.value(QStringLiteral("scale")), 1, 8);
+    if (!n) throw BadInput{QStringLiteral("--scale takes a whole number from 1 to 8")};
+    return *n;
+}
+
+}  // namespace kelvara::cli

@@ -1,0 +1,120 @@
+#include <unistd.h>
+
+#include <QDir>
+#include <cstdio>
+
+#include "character_output.h"
+#include "cli.h"
+#include "command_line.h"
+#include "commands.h"
+#include "export/export_paths.h"
+#include "export/parameter_file.h"
+#include "help_text.h"
+#include "input_output.h"
+#include "random/random_generation.h"
+
+namespace kelvara::cli {
+
+namespace {
+
+CommandLine random_options() {
+    return CommandLine({value_option(QStringLiteral("count"), QStringLiteral("N")),
+                        value_option(QStringLiteral("seed"), QStringLiteral("S")),
+                        value_option(QStringLiteral("items"), QStringLiteral("LIST")),
+                        value_option(QStringLiteral("type"), QStringLiteral("TYPE")),
+                        value_option(QStringLiteral("out"), QStringLiteral("DIR")),
+                        value_option(QStringLiteral("background"), QStringLiteral("COLOUR"))});
+}
+
+// The random flags from --items, or the start-up ones.
+void set_random_flags(EditorState& s, const CommandLine& line) {
+    if (!line.has(QStringLiteral("items"))) return;  // the start-up flags
+    for (const RandomItemInfo& info : random_items) s.*info.flag = 0;
+    for (const QString& wanted : line.value(QStringLiteral("items")).split(QLatin1Char(','))) {
+        bool known = false;
+        for (const RandomItemInfo& info : random_items) {
+            if (wanted.trimmed() == QLatin1String(info.name.data(), info.name.size())) {
+                s.*info.flag = 1;
+                known = true;
+            }
+        }
+        if (!known) throw BadInput{QStringLiteral("--items: unknown item \"%1\"").arg(wanted)};
+    }
+}
+
+void set_type(EditorState& s, const CommandLine& line) {
+    const QString type = line.value(QStringLiteral("type"));
+    if (type == QStringLiteral("だめーじ") || type == QLatin1String("damage")) {
+        s.type_flg = 1;
+    } else if (!type.isEmpty() && type != QStringLiteral("かおづら") &&
+               type != QLatin1String("face")) {
+        throw BadInput{QStringLiteral("--type takes かおづら or だめーじ")};
+    }
+}
+
+void seed_source(RandomSource& source, const CommandLine& line) {
+    if (!line.has(QStringLiteral("seed"))) {
+        source.seed_from_clock();
+        return;
+    }
+    bool ok = false;
+    const qulonglong seed = line.value(QStringLiteral("seed")).toULongLong(&ok);
+    if (!ok || seed > 0xFFFFFFFFull) {
+        throw BadInput{QStringLiteral("--seed takes a whole number from 0 to 4294967295")};
+    }
+    source.seed(static_cast<std::uint32_t>(seed));
+}
+
+}  // namespace
+
+int random_command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    CommandLine line = random_options();
+    if (!line.parse(arguments)) {
+        out << random_help();
+        return exit_ok;
+    }
+    if (!line.positional().isEmpty()) throw BadInput{QStringLiteral("random takes no file names")};
+    const auto count = whole_number(line.value(QStringLiteral("count")), 1, 100000);
+    if (!count) throw BadInput{QStringLiteral("--count takes a whole number from 1 to 100000")};
+    const QString folder = line.value(QStringLiteral("out"));
+    if (folder.isEmpty()) throw BadInput{QStringLiteral("random needs --out DIR")};
+
+    EditorState s = start_up_selection();
+    set_random_flags(s, line);
+    set_type(s, line);
+    const Colour background = background_option(line);
+    RandomSource source;
+    seed_source(source, line);
+
+    if (!QDir().mkpath(folder)) {
+        err << "kelvara-render: " << folder << ": cannot make the folder\n";
+        return exit_write_failed;
+    }
+    CharacterOutput output;
+    const int digits = QString::number(*count).size();
+    const bool progress = isatty(fileno(stderr)) != 0 && *count >= 20;
+    for (int i = 1; i <= *count; ++i) {
+        // One press of the random button: the flagged items change, the others stay.
+        for (const RandomDraw& d : draw_random_items(s, last_face, last_face, source))
+            s.*random_item(d.item).value = d.value;
+        const QString name = QStringLiteral("kelvara_%1").arg(i, digits, 10, QLatin1Char('0'));
+        const auto text = parameter_file(name, s);
+        if (!text) {
+            err << "kelvara-render: this system cannot write Shift-JIS\n";
+            return exit_write_failed;
+        }
+        if (!write_output(export_path(folder, name, QStringLiteral(".bmp")),
+                          output.file_bytes(s, OutputStyle{background}), err) ||
+            !write_output(export_path(folder, name, QStringLiteral(".txt")), *text, err)) {
+            return exit_write_failed;
+        }
+        if (progress) {
+            err << "\r" << i << "/" << *count;
+            err.flush();
+        }
+    }
+    if (progress) err << "\n";
+    return exit_ok;
+}
+
+}  // namespace kelvara::cli
