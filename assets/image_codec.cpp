@@ -3,6 +3,19 @@
 namespace kelvara {
 
 Surface surface_from_image(const QImage& image, Colour back_color) {
+    // A decoded 24-bit file arrives as 32-bit pixels: read them as they are, without a converted
+    // copy (a third more memory to touch, for every sheet at every start).
+    if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32) {
+        Surface surface(image.width(), image.height(), back_color);
+        for (int y = 0; y < image.height(); ++y) {
+            const auto* in = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            Colour* out = surface.row(y);
+            for (int x = 0; x < image.width(); ++x) {
+                out[x] = RGB(qRed(in[x]), qGreen(in[x]), qBlue(in[x]));
+            }
+        }
+        return surface;
+    }
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     Surface surface(rgb.width(), rgb.height(), back_color);
     for (int y = 0; y < rgb.height(); ++y) {

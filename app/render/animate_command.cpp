@@ -5,6 +5,7 @@
 #include "input_output.h"
 #include "sprite_animation.h"
 #include "sprite_options.h"
+#include "sprite_png.h"
 
 namespace kelvara::cli {
 
@@ -64,9 +65,8 @@ int write_animation(const AnimateRequest& r, QTextStream& err) {
     if (!problem.isEmpty()) throw BadInput{problem};
     const CharacterOutput output;
     const auto frames = draw_animation(output, record.selection, r.animation, r.style);
-    const QByteArray bytes =
-        r.strip ? CharacterOutput::png_bytes(animation_strip(frames), r.style.transparent)
-                : animation_gif(frames, r.style);
+    const QByteArray bytes = r.strip ? sprite_png(animation_strip(frames), r.style.transparent)
+                                     : animation_gif(frames, r.style);
     if (bytes.isEmpty()) {
         err << "kelvara-render: " << r.output << ": the animation could not be encoded\n";
         return exit_write_failed;

@@ -8,6 +8,7 @@
 #include "input_output.h"
 #include "sprite_atlas.h"
 #include "sprite_options.h"
+#include "sprite_png.h"
 
 namespace kelvara::cli {
 
@@ -78,8 +79,8 @@ int write_atlas(const AtlasRequest& r, QTextStream& err) {
     const std::vector<SpriteFrame> frames = atlas_frames(r.frames);
     const AtlasLayout layout =
         atlas_layout(static_cast<int>(frames.size()), r.columns, r.style.scale);
-    const QByteArray png = CharacterOutput::png_bytes(
-        draw_atlas(output, record.selection, frames, r.style, layout), r.style.transparent);
+    const QByteArray png = sprite_png(draw_atlas(output, record.selection, frames, r.style, layout),
+                                      r.style.transparent);
     if (png.isEmpty()) {
         err << "kelvara-render: " << r.png << ": the atlas could not be encoded\n";
         return exit_write_failed;
