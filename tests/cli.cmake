@@ -4,6 +4,11 @@ add_executable(test_cli cli_input_test.cpp)
 target_link_libraries(test_cli PRIVATE kelvara_render_cli GTest::gtest_main kelvara_warnings)
 gtest_discover_tests(test_cli DISCOVERY_MODE PRE_TEST)
 
+# The values the renderer writes, read back from its files without the program's own decoders.
+add_executable(test_cli_values cli_values_test.cpp)
+target_link_libraries(test_cli_values PRIVATE kelvara_render_cli GTest::gtest_main kelvara_warnings)
+gtest_discover_tests(test_cli_values DISCOVERY_MODE PRE_TEST)
+
 add_executable(test_cli_roundtrip gui_test_main.cpp cli_roundtrip_test.cpp)
 target_link_libraries(test_cli_roundtrip PRIVATE kelvara_render_cli kelvara_ui Qt6::Test GTest::gtest
                                                  kelvara_warnings)
