@@ -348,6 +348,11 @@ TEST_F(Sprites, BadInputIsReportedWithStatusTwoAndWritesNothing) {
         atlas({good, QStringLiteral("-o"), path(QStringLiteral("folder"))}),
         atlas({good, QStringLiteral("-o"), png, QStringLiteral("--json"), png}),
         atlas({good, QStringLiteral("-o"), png, QStringLiteral("--bogus")}),
+        atlas({good, QStringLiteral("-o"), png, QStringLiteral("--json"),
+               QStringLiteral("/dev/null")}),
+        atlas({good, QStringLiteral("-o"), QString()}),
+        atlas({good, QStringLiteral("-o"), png, QStringLiteral("--scale"), QStringLiteral("8"),
+               QStringLiteral("--columns"), QStringLiteral("40")}),  // 20160 pixels wide
         animate({good, QStringLiteral("--animation"), QStringLiteral("moonwalk"),
                  QStringLiteral("-o"), gif}),
         animate({good, QStringLiteral("-o"), gif}),

@@ -1,6 +1,7 @@
 #include "cli.h"
 #include "command_line.h"
 #include "commands.h"
+#include "export/file_error.h"
 #include "help_text.h"
 #include "input_output.h"
 #include "sprite_animation.h"
@@ -47,7 +48,7 @@ AnimateRequest animate_request(const CommandLine& line) {
     AnimateRequest r;
     r.parameters = line.positional().first();
     r.animation = animation_option(line);
-    r.output = line.value(QStringLiteral("o"));
+    r.output = output_option(line, QStringLiteral("o"));
     if (r.output.isEmpty()) throw BadInput{QStringLiteral("animate needs -o OUT.gif")};
     const QString format = line.value(QStringLiteral("format"));
     if (line.has(QStringLiteral("format")) && format != QLatin1String("gif") &&
@@ -61,14 +62,15 @@ AnimateRequest animate_request(const CommandLine& line) {
 
 int write_animation(const AnimateRequest& r, QTextStream& err) {
     const ParameterRecord record = read_parameters(r.parameters);
-    const QString problem = output_problem(r.output);
-    if (!problem.isEmpty()) throw BadInput{problem};
+    check_outputs({r.output});
     const CharacterOutput output;
     const auto frames = draw_animation(output, record.selection, r.animation, r.style);
     const QByteArray bytes = r.strip ? sprite_png(animation_strip(frames), r.style.transparent)
                                      : animation_gif(frames, r.style);
     if (bytes.isEmpty()) {
-        err << "kelvara-render: " << r.output << ": the animation could not be encoded\n";
+        err << "kelvara-render: "
+            << describe(FileError{r.output, QStringLiteral("the animation could not be encoded")})
+            << "\n";
         return exit_write_failed;
     }
     return write_output(r.output, bytes, err) ? exit_ok : exit_write_failed;

@@ -4,6 +4,7 @@
 #include "cli.h"
 #include "command_line.h"
 #include "commands.h"
+#include "export/file_error.h"
 #include "help_text.h"
 #include "input_output.h"
 #include "sprite_atlas.h"
@@ -23,6 +24,9 @@ CommandLine atlas_options() {
                         value_option(QStringLiteral("frames"), QStringLiteral("SET")),
                         flag_option(QStringLiteral("transparent"))});
 }
+
+// The largest atlas drawn, on each side, as for contact sheets.
+constexpr int largest_side = 16384;
 
 struct AtlasRequest {
     QString parameters;
@@ -52,10 +56,10 @@ AtlasRequest atlas_request(const CommandLine& line) {
         throw BadInput{QStringLiteral("atlas takes one parameter file")};
     AtlasRequest r;
     r.parameters = line.positional().first();
-    r.png = line.value(QStringLiteral("o"));
+    r.png = output_option(line, QStringLiteral("o"));
     if (r.png.isEmpty()) throw BadInput{QStringLiteral("atlas needs -o OUT.png")};
-    r.json =
-        line.has(QStringLiteral("json")) ? line.value(QStringLiteral("json")) : json_beside(r.png);
+    r.json = line.has(QStringLiteral("json")) ? output_option(line, QStringLiteral("json"))
+                                              : json_beside(r.png);
     if (QFileInfo(r.json).absoluteFilePath() == QFileInfo(r.png).absoluteFilePath())
         throw BadInput{QStringLiteral("the JSON file and the PNG must be two files")};
     r.style = sprite_style(line);
@@ -71,18 +75,23 @@ AtlasRequest atlas_request(const CommandLine& line) {
 
 int write_atlas(const AtlasRequest& r, QTextStream& err) {
     const ParameterRecord record = read_parameters(r.parameters);
-    for (const QString& path : {r.png, r.json}) {
-        const QString problem = output_problem(path);
-        if (!problem.isEmpty()) throw BadInput{problem};
-    }
+    check_outputs({r.png, r.json});
     const CharacterOutput output;
     const std::vector<SpriteFrame> frames = atlas_frames(r.frames);
     const AtlasLayout layout =
         atlas_layout(static_cast<int>(frames.size()), r.columns, r.style.scale);
+    if (layout.width() > largest_side || layout.height() > largest_side) {
+        throw BadInput{QStringLiteral("the atlas would be %1 x %2 pixels, more than %3 a side: "
+                                      "choose other --columns or a smaller --scale")
+                           .arg(layout.width())
+                           .arg(layout.height())
+                           .arg(largest_side)};
+    }
     const QByteArray png = sprite_png(draw_atlas(output, record.selection, frames, r.style, layout),
                                       r.style.transparent);
     if (png.isEmpty()) {
-        err << "kelvara-render: " << r.png << ": the atlas could not be encoded\n";
+        err << "kelvara-render: "
+            << describe(FileError{r.png, QStringLiteral("the atlas could not be encoded")}) << "\n";
         return exit_write_failed;
     }
     const QByteArray json = atlas_json(frames, layout, r.style.scale, QFileInfo(r.png).fileName());

@@ -1,6 +1,8 @@
 #include "command_line.h"
 
 #include "compositor/sheet_colours.h"
+#include "export/atomic_write.h"
+#include "export/file_error.h"
 #include "model/editor_state.h"
 
 namespace kelvara::cli {
@@ -18,10 +20,16 @@ std::optional<Colour> parse_background(const QString& text) {
     if (text == QLatin1String("grey") || text == QLatin1String("gray")) return default_back_color;
     if (text == QLatin1String("green")) return key_color;
     if (text == QLatin1String("white")) return RGB(255, 255, 255);
-    QString hex = text.startsWith(QLatin1Char('#')) ? text.mid(1) : text;
-    bool ok = hex.size() == 6;
-    const uint rgb = ok ? hex.toUInt(&ok, 16) : 0;
-    if (!ok) return std::nullopt;
+    const QString hex = text.startsWith(QLatin1Char('#')) ? text.mid(1) : text;
+    // Exactly six hex digits: no sign, blank or "0x" that Qt's number parsing would let through.
+    if (hex.size() != 6) return std::nullopt;
+    for (QChar c : hex) {
+        const char16_t u = c.unicode();
+        const bool digit =
+            (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F');
+        if (!digit) return std::nullopt;
+    }
+    const uint rgb = hex.toUInt(nullptr, 16);
     return RGB(static_cast<int>(rgb >> 16), static_cast<int>((rgb >> 8) & 0xFF),
                static_cast<int>(rgb & 0xFF));
 }
@@ -40,7 +48,8 @@ bool CommandLine::parse(const QStringList& arguments) {
     if (parser_.isSet(help_name)) return false;
     if (parsed) return true;
     if (const QStringList unknown = parser_.unknownOptionNames(); !unknown.isEmpty()) {
-        throw BadInput{QStringLiteral("unknown option %1").arg(spelled(unknown.first()))};
+        throw BadInput{
+            QStringLiteral("unknown option %1").arg(shortened(spelled(unknown.first())))};
     }
     // Qt's parser fails otherwise only on a value missing at the end or given to a flag.
     if (!arguments.isEmpty()) {
@@ -54,7 +63,7 @@ bool CommandLine::parse(const QStringList& arguments) {
             }
         }
     }
-    throw BadInput{parser_.errorText()};
+    throw BadInput{shortened(parser_.errorText(), 100)};
 }
 
 QCommandLineOption value_option(const QString& name, const QString& value_name) {
@@ -65,11 +74,42 @@ QCommandLineOption flag_option(const QString& name) {
     return QCommandLineOption(name);
 }
 
-std::optional<int> whole_number(const QString& text, int low, int high) {
-    bool ok = false;
-    const int v = text.toInt(&ok);
-    if (!ok || text.startsWith(QLatin1Char('+')) || v < low || v > high) return std::nullopt;
+std::optional<qint64> plain_number(const QString& text, qint64 high) {
+    // Digits only: no sign, blank or other base. Leading zeros are harmless, but a number
+    // longer than high cannot fit.
+    if (text.isEmpty()) return std::nullopt;
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+    }
+    qsizetype first = 0;
+    while (first + 1 < text.size() && text[first] == QLatin1Char('0')) ++first;
+    if (text.size() - first > QString::number(high).size()) return std::nullopt;
+    const qint64 v = text.mid(first).toLongLong();
+    if (v > high) return std::nullopt;
     return v;
+}
+
+std::optional<int> whole_number(const QString& text, int low, int high) {
+    const auto v = plain_number(text, high);
+    if (!v || *v < low) return std::nullopt;
+    return static_cast<int>(*v);
+}
+
+QString output_option(const CommandLine& line, const QString& name) {
+    if (!line.has(name)) return {};
+    const QString path = line.value(name);
+    if (path.isEmpty()) {
+        throw BadInput{QStringLiteral("%1 needs a file name, not an empty one").arg(spelled(name))};
+    }
+    return path;
+}
+
+void check_targets(const QStringList& paths) {
+    for (const QString& path : paths) {
+        if (const FileStatus can = check_write_target(path); !can) {
+            throw BadInput{describe(can.error())};
+        }
+    }
 }
 
 Colour background_option(const CommandLine& line) {

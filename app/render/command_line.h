@@ -40,9 +40,19 @@ QCommandLineOption value_option(const QString& name, const QString& value_name);
 // An option without a value.
 QCommandLineOption flag_option(const QString& name);
 
+// A number in [0, high] written as plain decimal digits, or nothing when the text is not one.
+std::optional<qint64> plain_number(const QString& text, qint64 high);
 // "--scale 3" and friends: a whole number in [low, high] written as plain decimal digits, or
 // nothing when the text is not one.
 std::optional<int> whole_number(const QString& text, int low, int high);
+
+// The file an option names ("o" for -o): empty when the option is not given; an empty name given
+// on purpose is bad input.
+QString output_option(const CommandLine& line, const QString& name);
+
+// Bad input unless every path may be written: a device, pipe or folder standing at one is
+// refused before anything is written.
+void check_targets(const QStringList& paths);
 
 // --background: grey (the default), green, white or a hex colour.
 Colour background_option(const CommandLine& line);

@@ -93,7 +93,8 @@ QString sheet_help() {
         "                            [--background COLOUR]\n"
         "Lays the characters of several parameter files out on one PNG contact sheet, row by row.\n"
         "  --columns C     characters per row, 1 to 100\n"
-        "  -o OUT.png      the contact sheet\n"
+        "  -o OUT.png      the contact sheet: PNG, or BMP for a name ending in .bmp; at most\n"
+        "                  16384 pixels a side\n"
         "  --scale N       enlarge by whole pixels, 1 to 8 (default 1)\n"
         "  --background C  as for render (default grey)\n"
         "\n"
@@ -101,7 +102,7 @@ QString sheet_help() {
         "                            [--scale 倍率] [--background 色]\n"
         "いくつかのパラメーターファイルのキャラクターを一枚のPNG一覧画像に並べます。\n"
         "  --columns 列数  一行に並べる数、1から100\n"
-        "  -o 出力.png     一覧画像\n"
+        "  -o 出力.png     一覧画像(PNG、名前が .bmp で終わるときは BMP)、一辺16384ピクセルまで\n"
         "  --scale 倍率    1から8の整数倍で拡大(既定 1)\n"
         "  --background 色 render と同じ(既定 グレー)\n");
 }

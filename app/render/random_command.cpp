@@ -8,6 +8,7 @@
 #include "command_line.h"
 #include "commands.h"
 #include "export/export_paths.h"
+#include "export/file_error.h"
 #include "export/parameter_file.h"
 #include "help_text.h"
 #include "input_output.h"
@@ -38,7 +39,9 @@ void set_random_flags(EditorState& s, const CommandLine& line) {
                 known = true;
             }
         }
-        if (!known) throw BadInput{QStringLiteral("--items: unknown item \"%1\"").arg(wanted)};
+        if (!known) {
+            throw BadInput{QStringLiteral("--items: unknown item \"%1\"").arg(shortened(wanted))};
+        }
     }
 }
 
@@ -48,7 +51,7 @@ void set_type(EditorState& s, const CommandLine& line) {
         s.type_flg = 1;
     } else if (!type.isEmpty() && type != QStringLiteral("かおづら") &&
                type != QLatin1String("face")) {
-        throw BadInput{QStringLiteral("--type takes かおづら or だめーじ")};
+        throw BadInput{QStringLiteral("--type takes かおづら or だめーじ (or face or damage)")};
     }
 }
 
@@ -57,12 +60,9 @@ void seed_source(RandomSource& source, const CommandLine& line) {
         source.seed_from_clock();
         return;
     }
-    bool ok = false;
-    const qulonglong seed = line.value(QStringLiteral("seed")).toULongLong(&ok);
-    if (!ok || seed > 0xFFFFFFFFull) {
-        throw BadInput{QStringLiteral("--seed takes a whole number from 0 to 4294967295")};
-    }
-    source.seed(static_cast<std::uint32_t>(seed));
+    const auto seed = plain_number(line.value(QStringLiteral("seed")), 0xFFFFFFFFll);
+    if (!seed) throw BadInput{QStringLiteral("--seed takes a whole number from 0 to 4294967295")};
+    source.seed(static_cast<std::uint32_t>(*seed));
 }
 
 }  // namespace
@@ -85,27 +85,38 @@ int random_command(const QStringList& arguments, QTextStream& out, QTextStream& 
     const Colour background = background_option(line);
     RandomSource source;
     seed_source(source, line);
+    const int digits = QString::number(*count).size();
+    auto name_of = [digits](int i) {
+        return QStringLiteral("kelvara_%1").arg(i, digits, 10, QLatin1Char('0'));
+    };
+    const QString bmp = QStringLiteral(".bmp");
+    const QString txt = QStringLiteral(".txt");
+    QStringList targets;
+    for (int i = 1; i <= *count; ++i) {
+        targets << export_path(folder, name_of(i), bmp) << export_path(folder, name_of(i), txt);
+    }
+    check_targets(targets);
 
     if (!QDir().mkpath(folder)) {
-        err << "kelvara-render: " << folder << ": cannot make the folder\n";
+        err << "kelvara-render: "
+            << describe(FileError{folder, QStringLiteral("cannot make the folder")}) << "\n";
         return exit_write_failed;
     }
     CharacterOutput output;
-    const int digits = QString::number(*count).size();
     const bool progress = isatty(fileno(stderr)) != 0 && *count >= 20;
     for (int i = 1; i <= *count; ++i) {
         // One press of the random button: the flagged items change, the others stay.
         for (const RandomDraw& d : draw_random_items(s, last_face, last_face, source))
             s.*random_item(d.item).value = d.value;
-        const QString name = QStringLiteral("kelvara_%1").arg(i, digits, 10, QLatin1Char('0'));
+        const QString name = name_of(i);
         const auto text = parameter_file(name, s);
         if (!text) {
             err << "kelvara-render: this system cannot write Shift-JIS\n";
             return exit_write_failed;
         }
-        if (!write_output(export_path(folder, name, QStringLiteral(".bmp")),
+        if (!write_output(export_path(folder, name, bmp),
                           output.file_bytes(s, OutputStyle{background}), err) ||
-            !write_output(export_path(folder, name, QStringLiteral(".txt")), *text, err)) {
+            !write_output(export_path(folder, name, txt), *text, err)) {
             return exit_write_failed;
         }
         if (progress) {

@@ -3,6 +3,7 @@
 #include "command_line.h"
 #include "commands.h"
 #include "export/export_paths.h"
+#include "export/file_error.h"
 #include "help_text.h"
 #include "input_output.h"
 
@@ -45,17 +46,20 @@ int render_command(const QStringList& arguments, QTextStream& out, QTextStream& 
     }
 
     const ParameterRecord record = read_parameters(line.positional().first());
-    QString path = line.value(QStringLiteral("o"));
+    QString path = output_option(line, QStringLiteral("o"));
     if (path.isEmpty()) {
         const QString name = export_base_name(record.base_name);
         const QString problem = base_name_problem(name);
         if (!problem.isEmpty()) throw BadInput{problem};
         path = export_path(QStringLiteral("."), name, QLatin1Char('.') + format);
     }
+    check_targets({path});
     CharacterOutput output;
     const QByteArray bytes = output.file_bytes(record.selection, style);
     if (bytes.isEmpty()) {
-        err << "kelvara-render: " << path << ": the picture could not be encoded\n";
+        err << "kelvara-render: "
+            << describe(FileError{path, QStringLiteral("the picture could not be encoded")})
+            << "\n";
         return exit_write_failed;
     }
     return write_output(path, bytes, err) ? exit_ok : exit_write_failed;

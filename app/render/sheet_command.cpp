@@ -1,9 +1,11 @@
+#include <new>
 #include <vector>
 
 #include "character_output.h"
 #include "cli.h"
 #include "command_line.h"
 #include "commands.h"
+#include "export/bmp_file.h"
 #include "export/export_image.h"
 #include "help_text.h"
 #include "input_output.h"
@@ -19,6 +21,18 @@ CommandLine sheet_options() {
                         value_option(QStringLiteral("background"), QStringLiteral("COLOUR"))});
 }
 
+// The largest sheet drawn, on each side: a sheet of this size already takes a gigabyte.
+constexpr int largest_side = 16384;
+
+enum class SheetFormat { png, bmp };
+
+// The format the file's name asks for; a name that asks for neither is bad input.
+SheetFormat format_of(const QString& path) {
+    if (path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) return SheetFormat::png;
+    if (path.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)) return SheetFormat::bmp;
+    throw BadInput{QStringLiteral("sheet writes PNG or BMP: -o must end in .png or .bmp")};
+}
+
 }  // namespace
 
 int sheet_command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
@@ -30,29 +44,49 @@ int sheet_command(const QStringList& arguments, QTextStream& out, QTextStream& e
     if (line.positional().isEmpty()) throw BadInput{QStringLiteral("sheet takes parameter files")};
     const auto columns = whole_number(line.value(QStringLiteral("columns")), 1, 100);
     if (!columns) throw BadInput{QStringLiteral("--columns takes a whole number from 1 to 100")};
-    const QString path = line.value(QStringLiteral("o"));
+    const QString path = output_option(line, QStringLiteral("o"));
     if (path.isEmpty()) throw BadInput{QStringLiteral("sheet needs -o OUT.png")};
+    const SheetFormat format = format_of(path);
     const int scale = scale_option(line);
     const Colour background = background_option(line);
+    const int count = static_cast<int>(line.positional().size());
+    const int tile = export_image_size * scale;
+    const int rows = (count + *columns - 1) / *columns;
+    const int cols = std::min(*columns, count);
+    // Checked in 64 bits: rows * tile overflows an int long before memory runs out.
+    if (static_cast<qint64>(cols) * tile > largest_side ||
+        static_cast<qint64>(rows) * tile > largest_side) {
+        throw BadInput{QStringLiteral("the sheet would be %1 x %2 pixels; at most %3 a side")
+                           .arg(static_cast<qint64>(cols) * tile)
+                           .arg(static_cast<qint64>(rows) * tile)
+                           .arg(largest_side)};
+    }
+    check_targets({path});
 
     // Every file is read before anything is drawn, so a bad one writes nothing.
     std::vector<ParameterRecord> records;
     for (const QString& p : line.positional()) records.push_back(read_parameters(p));
 
-    CharacterOutput output;
-    const int tile = export_image_size * scale;
-    const int rows = (static_cast<int>(records.size()) + *columns - 1) / *columns;
-    const int cols = std::min<int>(*columns, static_cast<int>(records.size()));
-    Surface sheet(cols * tile, rows * tile, background);
-    for (int i = 0; i < static_cast<int>(records.size()); ++i) {
-        const Surface picture =
-            CharacterOutput::enlarged(output.picture(records[i].selection, background), scale);
-        sheet.PaintPicture(picture, (i % *columns) * tile, (i / *columns) * tile, tile, tile, 0, 0,
-                           tile, tile);
+    QByteArray bytes;
+    try {
+        CharacterOutput output;
+        Surface sheet(cols * tile, rows * tile, background);
+        for (int i = 0; i < count; ++i) {
+            const Surface picture =
+                CharacterOutput::enlarged(output.picture(records[i].selection, background), scale);
+            sheet.PaintPicture(picture, (i % *columns) * tile, (i / *columns) * tile, tile, tile, 0,
+                               0, tile, tile);
+        }
+        bytes = format == SheetFormat::png ? CharacterOutput::png_bytes(sheet, false)
+                                           : encode_bmp(sheet);
+    } catch (const std::bad_alloc&) {
+        // Within the size limit, yet more than this machine will give.
+        bytes.clear();
     }
-    const QByteArray bytes = CharacterOutput::png_bytes(sheet, false);
     if (bytes.isEmpty()) {
-        err << "kelvara-render: " << path << ": the picture could not be encoded\n";
+        err << "kelvara-render: "
+            << describe(FileError{path, QStringLiteral("not enough memory for the picture")})
+            << "\n";
         return exit_write_failed;
     }
     return write_output(path, bytes, err) ? exit_ok : exit_write_failed;

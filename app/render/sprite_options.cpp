@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include "export/file_error.h"
+
 namespace kelvara::cli {
 
 SpriteStyle sprite_style(const CommandLine& line) {
@@ -12,13 +14,17 @@ SpriteStyle sprite_style(const CommandLine& line) {
     return style;
 }
 
-QString output_problem(const QString& path) {
-    const QFileInfo file(path);
-    if (file.isDir()) return QStringLiteral("%1: is a folder").arg(path);
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.isDir()) return QStringLiteral("%1: no such folder").arg(path);
-    if (!folder.isWritable()) return QStringLiteral("%1: the folder cannot be written").arg(path);
-    return {};
+void check_outputs(const QStringList& paths) {
+    check_targets(paths);
+    for (const QString& path : paths) {
+        const QFileInfo folder(QFileInfo(path).absolutePath());
+        if (!folder.isDir())
+            throw BadInput{describe(FileError{path, QStringLiteral("no such folder")})};
+        if (!folder.isWritable()) {
+            throw BadInput{
+                describe(FileError{path, QStringLiteral("the folder cannot be written")})};
+        }
+    }
 }
 
 }  // namespace kelvara::cli

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 #include "command_line.h"
 #include "sprite_frames.h"
@@ -10,9 +10,9 @@ namespace kelvara::cli {
 // --background, --scale and --transparent of the sprite-set commands; throws BadInput.
 SpriteStyle sprite_style(const CommandLine& line);
 
-// Why a file cannot be written at path (its folder is missing or closed to writing, or a folder
-// stands in its place), or an empty string. Checked for every output before anything is drawn,
-// so that a bad output path writes nothing.
-QString output_problem(const QString& path);
+// Bad input unless every path may be written: something other than a file stands there, or its
+// folder is missing or closed to writing. Checked before anything is drawn, so that a bad output
+// path writes nothing.
+void check_outputs(const QStringList& paths);
 
 }  // namespace kelvara::cli
