@@ -19,6 +19,7 @@ namespace kelvara::testing {
 namespace {
 
 using catalogue::Sheet;
+using namespace Qt::StringLiterals;
 
 EditorState hero() {
     EditorState s = start_up_selection();
@@ -52,7 +53,7 @@ struct Sprites : ::testing::Test {
     QTemporaryDir dir;
     QString path(const QString& name) const { return dir.filePath(name); }
     QString params(const EditorState& s, const QString& name) {
-        const QString p = path(name + QStringLiteral(".txt"));
+        const QString p = path(name + u".txt"_s);
         EXPECT_TRUE(write_all(p, *parameter_file(name, s)));
         return p;
     }
@@ -65,12 +66,10 @@ struct Sprites : ::testing::Test {
         EditorState posed = s;
         posed.type_flg = static_cast<Int16>(catalogue::sprite_type_of(sheet));
         posed.cloth_num = static_cast<Int16>(pose);
-        const QString out = path(QStringLiteral("one.png"));
-        const CliRun r =
-            run_cli(QStringList{QStringLiteral("render"), params(posed, QStringLiteral("one")),
-                                QStringLiteral("-o"), out, QStringLiteral("--format"),
-                                QStringLiteral("png")} +
-                    options);
+        const QString out = path(u"one.png"_s);
+        const CliRun r = run_cli(QStringList{u"render"_s, params(posed, u"one"_s), u"-o"_s, out,
+                                             u"--format"_s, u"png"_s} +
+                                 options);
         EXPECT_EQ(r.status, 0) << r.err.toStdString();
         return image_at(out);
     }
@@ -86,11 +85,10 @@ struct Sprites : ::testing::Test {
 // output path once per pose. Drawing through the render command for every frame would take
 // minutes, so a few are checked against the command itself below.
 TEST_F(Sprites, EveryAtlasFrameIsThePictureOfItsPose) {
-    const QString file = params(hero(), QStringLiteral("hero"));
-    const CliRun r = run_cli(
-        {QStringLiteral("atlas"), file, QStringLiteral("-o"), path(QStringLiteral("hero.png"))});
+    const QString file = params(hero(), u"hero"_s);
+    const CliRun r = run_cli({u"atlas"_s, file, u"-o"_s, path(u"hero.png"_s)});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    const QImage atlas = image_at(path(QStringLiteral("hero.png")));
+    const QImage atlas = image_at(path(u"hero.png"_s));
     ASSERT_EQ(atlas.size(), QSize(16 * 63, 12 * 63));
 
     cli::CharacterOutput output;
@@ -119,16 +117,13 @@ TEST_F(Sprites, EveryAtlasFrameIsThePictureOfItsPose) {
 }
 
 TEST_F(Sprites, TransparentScaledAtlasOfDamageFiguresMatchesRender) {
-    const QString file = params(rival(), QStringLiteral("rival"));
-    const QStringList style = {QStringLiteral("--scale"), QStringLiteral("3"),
-                               QStringLiteral("--transparent")};
-    const CliRun r = run_cli(QStringList{QStringLiteral("atlas"), file, QStringLiteral("-o"),
-                                         path(QStringLiteral("rival.png")),
-                                         QStringLiteral("--frames"), QStringLiteral("damage"),
-                                         QStringLiteral("--columns"), QStringLiteral("7")} +
+    const QString file = params(rival(), u"rival"_s);
+    const QStringList style = {u"--scale"_s, u"3"_s, u"--transparent"_s};
+    const CliRun r = run_cli(QStringList{u"atlas"_s, file, u"-o"_s, path(u"rival.png"_s),
+                                         u"--frames"_s, u"damage"_s, u"--columns"_s, u"7"_s} +
                              style);
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    const QImage atlas = image_at(path(QStringLiteral("rival.png")));
+    const QImage atlas = image_at(path(u"rival.png"_s));
     ASSERT_EQ(atlas.size(), QSize(7 * 189, 8 * 189));  // 54 frames in rows of 7
     for (const int k : {0, 6, 7, 22, 53}) {
         const QImage frame = atlas.copy((k % 7) * 189, (k / 7) * 189, 189, 189);
@@ -139,46 +134,42 @@ TEST_F(Sprites, TransparentScaledAtlasOfDamageFiguresMatchesRender) {
 }
 
 TEST_F(Sprites, JsonDescribesEveryFrameAndTagsTheAnimations) {
-    const QString file = params(hero(), QStringLiteral("hero"));
+    const QString file = params(hero(), u"hero"_s);
     struct Case {
         QString frames;
         int count;
         int first_pose_frames;  // how many pose frames come first
         int scale;
     };
-    for (const Case& c :
-         {Case{QStringLiteral("all"), 190, 136, 1}, Case{QStringLiteral("damage"), 54, 0, 2},
-          Case{QStringLiteral("poses"), 136, 136, 1}}) {
+    for (const Case& c : {Case{u"all"_s, 190, 136, 1}, Case{u"damage"_s, 54, 0, 2},
+                          Case{u"poses"_s, 136, 136, 1}}) {
         SCOPED_TRACE(c.frames.toStdString());
-        const QString png = path(c.frames + QStringLiteral(".png"));
-        ASSERT_EQ(
-            run_cli({QStringLiteral("atlas"), file, QStringLiteral("-o"), png,
-                     QStringLiteral("--frames"), c.frames, QStringLiteral("--scale"),
-                     QString::number(c.scale), QStringLiteral("--columns"), QStringLiteral("10")})
-                .status,
-            0);
+        const QString png = path(c.frames + u".png"_s);
+        ASSERT_EQ(run_cli({u"atlas"_s, file, u"-o"_s, png, u"--frames"_s, c.frames, u"--scale"_s,
+                           QString::number(c.scale), u"--columns"_s, u"10"_s})
+                      .status,
+                  0);
         const QImage atlas = image_at(png);
-        const QJsonObject doc = json_at(path(c.frames + QStringLiteral(".json")));
-        const QJsonObject meta = doc[QStringLiteral("meta")].toObject();
-        EXPECT_EQ(meta[QStringLiteral("app")].toString(), QStringLiteral("kelvara"));
-        EXPECT_EQ(meta[QStringLiteral("image")].toString(), c.frames + QStringLiteral(".png"));
-        EXPECT_EQ(meta[QStringLiteral("format")].toString(), QStringLiteral("RGBA8888"));
-        EXPECT_EQ(meta[QStringLiteral("scale")].toString(), QString::number(c.scale));
-        const QJsonObject size = meta[QStringLiteral("size")].toObject();
-        EXPECT_EQ(QSize(size[QStringLiteral("w")].toInt(), size[QStringLiteral("h")].toInt()),
-                  atlas.size());
+        const QJsonObject doc = json_at(path(c.frames + u".json"_s));
+        const QJsonObject meta = doc[u"meta"_s].toObject();
+        EXPECT_EQ(meta[u"app"_s].toString(), u"kelvara"_s);
+        EXPECT_EQ(meta[u"image"_s].toString(), c.frames + u".png"_s);
+        EXPECT_EQ(meta[u"format"_s].toString(), u"RGBA8888"_s);
+        EXPECT_EQ(meta[u"scale"_s].toString(), QString::number(c.scale));
+        const QJsonObject size = meta[u"size"_s].toObject();
+        EXPECT_EQ(QSize(size[u"w"_s].toInt(), size[u"h"_s].toInt()), atlas.size());
 
         // The rectangles follow each other along the rows without gap or overlap.
-        const QJsonArray frames = doc[QStringLiteral("frames")].toArray();
+        const QJsonArray frames = doc[u"frames"_s].toArray();
         ASSERT_EQ(frames.size(), c.count);
         const int tile = 63 * c.scale;
         std::set<QString> names;
         QRect previous;
         for (int k = 0; k < c.count; ++k) {
             const QJsonObject f = frames[k].toObject();
-            const QJsonObject r = f[QStringLiteral("frame")].toObject();
-            const QRect rect(r[QStringLiteral("x")].toInt(), r[QStringLiteral("y")].toInt(),
-                             r[QStringLiteral("w")].toInt(), r[QStringLiteral("h")].toInt());
+            const QJsonObject r = f[u"frame"_s].toObject();
+            const QRect rect(r[u"x"_s].toInt(), r[u"y"_s].toInt(), r[u"w"_s].toInt(),
+                             r[u"h"_s].toInt());
             ASSERT_EQ(rect.size(), QSize(tile, tile)) << k;
             ASSERT_TRUE(QRect(QPoint(0, 0), atlas.size()).contains(rect)) << k;
             if (k == 0) {
@@ -193,42 +184,40 @@ TEST_F(Sprites, JsonDescribesEveryFrameAndTagsTheAnimations) {
             const bool pose = k < c.first_pose_frames;
             const int index = pose ? k : k - c.first_pose_frames;
             const Sheet sheet = pose ? Sheet::poses : Sheet::damage;
-            EXPECT_EQ(f[QStringLiteral("pose")].toInt(), index);
-            EXPECT_EQ(f[QStringLiteral("type")].toString(),
-                      pose ? QStringLiteral("face") : QStringLiteral("damage"));
-            const QString name = f[QStringLiteral("filename")].toString();
+            EXPECT_EQ(f[u"pose"_s].toInt(), index);
+            EXPECT_EQ(f[u"type"_s].toString(), pose ? u"face"_s : u"damage"_s);
+            const QString name = f[u"filename"_s].toString();
             EXPECT_EQ(name.toStdString(), catalogue::frame_name(sheet, index));
             EXPECT_TRUE(names.insert(name).second) << name.toStdString();
-            EXPECT_FALSE(f[QStringLiteral("rotated")].toBool(true));
-            EXPECT_FALSE(f[QStringLiteral("trimmed")].toBool(true));
-            const QJsonObject source = f[QStringLiteral("sourceSize")].toObject();
-            EXPECT_EQ(source[QStringLiteral("w")].toInt(), tile);
-            EXPECT_EQ(f[QStringLiteral("spriteSourceSize")].toObject()[QStringLiteral("h")].toInt(),
-                      tile);
-            EXPECT_EQ(f[QStringLiteral("duration")].toInt(), catalogue::frame_ms_of(sheet, index));
+            EXPECT_FALSE(f[u"rotated"_s].toBool(true));
+            EXPECT_FALSE(f[u"trimmed"_s].toBool(true));
+            const QJsonObject source = f[u"sourceSize"_s].toObject();
+            EXPECT_EQ(source[u"w"_s].toInt(), tile);
+            EXPECT_EQ(f[u"spriteSourceSize"_s].toObject()[u"h"_s].toInt(), tile);
+            EXPECT_EQ(f[u"duration"_s].toInt(), catalogue::frame_ms_of(sheet, index));
         }
         EXPECT_EQ(previous.bottom() + 1, atlas.height());
 
         // Each tag names a catalogue animation and spans its cells, inside the frames.
         std::set<std::string> tagged;
-        for (const QJsonValue v : meta[QStringLiteral("frameTags")].toArray()) {
+        for (const QJsonValue v : meta[u"frameTags"_s].toArray()) {
             const QJsonObject tag = v.toObject();
-            const std::string name = tag[QStringLiteral("name")].toString().toStdString();
+            const std::string name = tag[u"name"_s].toString().toStdString();
             const auto a = catalogue::find_animation(name);
             ASSERT_TRUE(a.has_value()) << name;
             tagged.insert(name);
-            const int from = tag[QStringLiteral("from")].toInt(-1);
-            const int to = tag[QStringLiteral("to")].toInt(-1);
+            const int from = tag[u"from"_s].toInt(-1);
+            const int to = tag[u"to"_s].toInt(-1);
             ASSERT_TRUE(from >= 0 && from <= to && to < c.count) << name;
             EXPECT_EQ(to - from + 1, a->count) << name;
             const QJsonObject first = frames[from].toObject();
-            EXPECT_EQ(first[QStringLiteral("pose")].toInt(), a->indices().front()) << name;
-            EXPECT_EQ(first[QStringLiteral("type")].toString(),
-                      a->sheet == Sheet::poses ? QStringLiteral("face") : QStringLiteral("damage"));
-            EXPECT_EQ(first[QStringLiteral("duration")].toInt(), a->frame_ms) << name;
-            EXPECT_EQ(tag[QStringLiteral("direction")].toString(),
-                      a->direction == catalogue::Direction::pingpong ? QStringLiteral("pingpong")
-                                                                     : QStringLiteral("forward"));
+            EXPECT_EQ(first[u"pose"_s].toInt(), a->indices().front()) << name;
+            EXPECT_EQ(first[u"type"_s].toString(),
+                      a->sheet == Sheet::poses ? u"face"_s : u"damage"_s);
+            EXPECT_EQ(first[u"duration"_s].toInt(), a->frame_ms) << name;
+            EXPECT_EQ(tag[u"direction"_s].toString(), a->direction == catalogue::Direction::pingpong
+                                                          ? u"pingpong"_s
+                                                          : u"forward"_s);
         }
         EXPECT_EQ(tagged.count("walk") + tagged.count("run"), c.first_pose_frames > 0 ? 2u : 0u);
         EXPECT_EQ(tagged.count("get-up"), c.count != 136 ? 1u : 0u);
@@ -264,7 +253,7 @@ DecodedGif decode_gif(const QString& file) {
 }
 
 TEST_F(Sprites, AnimatedGifPlaysTheCatalogueAnimation) {
-    const QString file = params(hero(), QStringLiteral("hero"));
+    const QString file = params(hero(), u"hero"_s);
     struct Case {
         const char* animation;
         Sheet sheet;
@@ -273,22 +262,15 @@ TEST_F(Sprites, AnimatedGifPlaysTheCatalogueAnimation) {
     };
     const Case cases[] = {
         {"walk", Sheet::poses, {4, 5, 6, 7, 8, 9, 10, 11}, {}},
-        {"dizzy",
-         Sheet::damage,
-         {16, 17, 18, 17},
-         {QStringLiteral("--scale"), QStringLiteral("2")}},
-        {"catch",
-         Sheet::poses,
-         {62, 63, 65},
-         {QStringLiteral("--transparent"), QStringLiteral("--scale"), QStringLiteral("3")}},
+        {"dizzy", Sheet::damage, {16, 17, 18, 17}, {u"--scale"_s, u"2"_s}},
+        {"catch", Sheet::poses, {62, 63, 65}, {u"--transparent"_s, u"--scale"_s, u"3"_s}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.animation);
-        const QString gif = path(QString::fromLatin1(c.animation) + QStringLiteral(".gif"));
-        const CliRun r =
-            run_cli(QStringList{QStringLiteral("animate"), file, QStringLiteral("--animation"),
-                                QString::fromLatin1(c.animation), QStringLiteral("-o"), gif} +
-                    c.options);
+        const QString gif = path(QString::fromLatin1(c.animation) + u".gif"_s);
+        const CliRun r = run_cli(QStringList{u"animate"_s, file, u"--animation"_s,
+                                             QString::fromLatin1(c.animation), u"-o"_s, gif} +
+                                 c.options);
         ASSERT_EQ(r.status, 0) << r.err.toStdString();
         const DecodedGif d = decode_gif(gif);
         ASSERT_EQ(d.frames.size(), c.poses.size());
@@ -299,14 +281,13 @@ TEST_F(Sprites, AnimatedGifPlaysTheCatalogueAnimation) {
             EXPECT_EQ(d.frames[k], rendered(hero(), c.sheet, c.poses[k], c.options)) << k;
         }
         // The same frames side by side in one PNG.
-        const QString strip = path(QStringLiteral("strip.png"));
-        ASSERT_EQ(
-            run_cli(QStringList{QStringLiteral("animate"), file, QStringLiteral("--animation"),
-                                QString::fromLatin1(c.animation), QStringLiteral("-o"), strip,
-                                QStringLiteral("--format"), QStringLiteral("png")} +
-                    c.options)
-                .status,
-            0);
+        const QString strip = path(u"strip.png"_s);
+        ASSERT_EQ(run_cli(QStringList{u"animate"_s, file, u"--animation"_s,
+                                      QString::fromLatin1(c.animation), u"-o"_s, strip,
+                                      u"--format"_s, u"png"_s} +
+                          c.options)
+                      .status,
+                  0);
         const QImage strip_image = image_at(strip);
         const int w = d.frames[0].width();
         ASSERT_EQ(strip_image.size(), QSize(w * static_cast<int>(c.poses.size()), w));
@@ -317,78 +298,64 @@ TEST_F(Sprites, AnimatedGifPlaysTheCatalogueAnimation) {
 }
 
 TEST_F(Sprites, BadInputIsReportedWithStatusTwoAndWritesNothing) {
-    const QString good = params(hero(), QStringLiteral("hero"));
+    const QString good = params(hero(), u"hero"_s);
     EditorState out_of_range = hero();
     out_of_range.hair_num = 712;
-    const QString bad = params(out_of_range, QStringLiteral("bad"));
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-    const QString png = path(QStringLiteral("a.png"));
-    const QString gif = path(QStringLiteral("a.gif"));
-    const QString missing_folder = path(QStringLiteral("nowhere/a.json"));
-    const auto atlas = [&](const QStringList& rest) {
-        return QStringList{QStringLiteral("atlas")} + rest;
-    };
-    const auto animate = [&](const QStringList& rest) {
-        return QStringList{QStringLiteral("animate")} + rest;
-    };
+    const QString bad = params(out_of_range, u"bad"_s);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"folder"_s));
+    const QString png = path(u"a.png"_s);
+    const QString gif = path(u"a.gif"_s);
+    const QString missing_folder = path(u"nowhere/a.json"_s);
+    const auto atlas = [&](const QStringList& rest) { return QStringList{u"atlas"_s} + rest; };
+    const auto animate = [&](const QStringList& rest) { return QStringList{u"animate"_s} + rest; };
     const std::vector<QStringList> calls = {
-        atlas({path(QStringLiteral("missing.txt")), QStringLiteral("-o"), png}),
-        atlas({bad, QStringLiteral("-o"), png}),
+        atlas({path(u"missing.txt"_s), u"-o"_s, png}),
+        atlas({bad, u"-o"_s, png}),
         atlas({good}),
-        atlas({good, good, QStringLiteral("-o"), png}),
-        atlas({good, QStringLiteral("-o"), png, QStringLiteral("--scale"), QStringLiteral("9")}),
-        atlas({good, QStringLiteral("-o"), png, QStringLiteral("--scale"), QStringLiteral("0")}),
-        atlas({good, QStringLiteral("-o"), png, QStringLiteral("--columns"), QStringLiteral("0")}),
-        atlas(
-            {good, QStringLiteral("-o"), png, QStringLiteral("--frames"), QStringLiteral("hats")}),
-        atlas({good, QStringLiteral("-o"), png, QStringLiteral("--background"),
-               QStringLiteral("pink")}),
-        atlas({good, QStringLiteral("-o"), png, QStringLiteral("--json"), missing_folder}),
-        atlas({good, QStringLiteral("-o"), path(QStringLiteral("nowhere/a.png"))}),
-        atlas({good, QStringLiteral("-o"), path(QStringLiteral("folder"))}),
-        atlas({good, QStringLiteral("-o"), png, QStringLiteral("--json"), png}),
-        atlas({good, QStringLiteral("-o"), png, QStringLiteral("--bogus")}),
-        atlas({good, QStringLiteral("-o"), png, QStringLiteral("--json"),
-               QStringLiteral("/dev/null")}),
-        atlas({good, QStringLiteral("-o"), QString()}),
-        atlas({good, QStringLiteral("-o"), png, QStringLiteral("--scale"), QStringLiteral("8"),
-               QStringLiteral("--columns"), QStringLiteral("40")}),  // 20160 pixels wide
-        animate({good, QStringLiteral("--animation"), QStringLiteral("moonwalk"),
-                 QStringLiteral("-o"), gif}),
-        animate({good, QStringLiteral("-o"), gif}),
-        animate({good, QStringLiteral("--animation"), QStringLiteral("walk")}),
-        animate({bad, QStringLiteral("--animation"), QStringLiteral("walk"), QStringLiteral("-o"),
-                 gif}),
-        animate({good, QStringLiteral("--animation"), QStringLiteral("walk"), QStringLiteral("-o"),
-                 gif, QStringLiteral("--scale"), QStringLiteral("12")}),
-        animate({good, QStringLiteral("--animation"), QStringLiteral("walk"), QStringLiteral("-o"),
-                 gif, QStringLiteral("--format"), QStringLiteral("jpg")}),
-        animate({good, QStringLiteral("--animation"), QStringLiteral("walk"), QStringLiteral("-o"),
-                 path(QStringLiteral("nowhere/a.gif"))}),
-        animate({QStringLiteral("--list"), good}),
+        atlas({good, good, u"-o"_s, png}),
+        atlas({good, u"-o"_s, png, u"--scale"_s, u"9"_s}),
+        atlas({good, u"-o"_s, png, u"--scale"_s, u"0"_s}),
+        atlas({good, u"-o"_s, png, u"--columns"_s, u"0"_s}),
+        atlas({good, u"-o"_s, png, u"--frames"_s, u"hats"_s}),
+        atlas({good, u"-o"_s, png, u"--background"_s, u"pink"_s}),
+        atlas({good, u"-o"_s, png, u"--json"_s, missing_folder}),
+        atlas({good, u"-o"_s, path(u"nowhere/a.png"_s)}),
+        atlas({good, u"-o"_s, path(u"folder"_s)}),
+        atlas({good, u"-o"_s, png, u"--json"_s, png}),
+        atlas({good, u"-o"_s, png, u"--bogus"_s}),
+        atlas({good, u"-o"_s, png, u"--json"_s, u"/dev/null"_s}),
+        atlas({good, u"-o"_s, QString()}),
+        atlas({good, u"-o"_s, png, u"--scale"_s, u"8"_s, u"--columns"_s,
+               u"40"_s}),  // 20160 pixels wide
+        animate({good, u"--animation"_s, u"moonwalk"_s, u"-o"_s, gif}),
+        animate({good, u"-o"_s, gif}),
+        animate({good, u"--animation"_s, u"walk"_s}),
+        animate({bad, u"--animation"_s, u"walk"_s, u"-o"_s, gif}),
+        animate({good, u"--animation"_s, u"walk"_s, u"-o"_s, gif, u"--scale"_s, u"12"_s}),
+        animate({good, u"--animation"_s, u"walk"_s, u"-o"_s, gif, u"--format"_s, u"jpg"_s}),
+        animate({good, u"--animation"_s, u"walk"_s, u"-o"_s, path(u"nowhere/a.gif"_s)}),
+        animate({u"--list"_s, good}),
     };
     const QStringList before = entries(dir.path());
     for (const QStringList& args : calls) {
         const CliRun r = run_cli(args);
         EXPECT_EQ(r.status, cli::exit_bad_input) << args.join(' ').toStdString();
-        EXPECT_TRUE(r.err.startsWith(QStringLiteral("kelvara-render: "))) << r.err.toStdString();
+        EXPECT_TRUE(r.err.startsWith(u"kelvara-render: "_s)) << r.err.toStdString();
         EXPECT_EQ(entries(dir.path()), before) << args.join(' ').toStdString();
     }
-    const CliRun r = run_cli(animate({good, QStringLiteral("--animation"),
-                                      QStringLiteral("moonwalk"), QStringLiteral("-o"), gif}));
-    EXPECT_TRUE(r.err.contains(QStringLiteral("moonwalk"))) << r.err.toStdString();
+    const CliRun r = run_cli(animate({good, u"--animation"_s, u"moonwalk"_s, u"-o"_s, gif}));
+    EXPECT_TRUE(r.err.contains(u"moonwalk"_s)) << r.err.toStdString();
 }
 
 TEST(SpriteCommands, HelpInBothLanguagesAndTheListOfAnimations) {
-    for (const QString& command : {QStringLiteral("atlas"), QStringLiteral("animate")}) {
-        const CliRun r = run_cli({command, QStringLiteral("--help")});
+    for (const QString& command : {u"atlas"_s, u"animate"_s}) {
+        const CliRun r = run_cli({command, u"--help"_s});
         EXPECT_EQ(r.status, 0);
-        EXPECT_TRUE(r.out.contains(QStringLiteral("Usage: kelvara-render ") + command));
-        EXPECT_TRUE(r.out.contains(QStringLiteral("使い方: kelvara-render ") + command));
-        EXPECT_TRUE(
-            run_cli({QStringLiteral("--help")}).out.contains(QStringLiteral("  ") + command));
+        EXPECT_TRUE(r.out.contains(u"Usage: kelvara-render "_s + command));
+        EXPECT_TRUE(r.out.contains(u"使い方: kelvara-render "_s + command));
+        EXPECT_TRUE(run_cli({u"--help"_s}).out.contains(u"  "_s + command));
     }
-    const CliRun r = run_cli({QStringLiteral("animate"), QStringLiteral("--list")});
+    const CliRun r = run_cli({u"animate"_s, u"--list"_s});
     EXPECT_EQ(r.status, 0);
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), static_cast<int>(catalogue::animations.size()));
@@ -399,7 +366,7 @@ TEST(SpriteCommands, HelpInBothLanguagesAndTheListOfAnimations) {
         ASSERT_TRUE(a.has_value()) << line.toStdString();
         EXPECT_EQ(words[1].toInt(), a->count) << line.toStdString();
     }
-    EXPECT_TRUE(lines.contains(QStringLiteral("walk           8")));
+    EXPECT_TRUE(lines.contains(u"walk           8"_s));
 }
 
 }  // namespace
