@@ -222,6 +222,14 @@ TEST_F(Sprites, JsonDescribesEveryFrameAndTagsTheAnimations) {
         EXPECT_EQ(tagged.count("walk") + tagged.count("run"), c.first_pose_frames > 0 ? 2u : 0u);
         EXPECT_EQ(tagged.count("get-up"), c.count != 136 ? 1u : 0u);
         EXPECT_EQ(tagged.count("knocked-down"), 0u) << "its cells are not neighbours";
+        // ... but it is listed frame by frame: falling, hitting the ground, down, out cold.
+        for (const QJsonValue v : meta[u"animations"_s].toArray()) {
+            if (v[u"name"_s].toString() != u"knocked-down"_s) continue;
+            const int d = c.first_pose_frames;
+            EXPECT_EQ(v[u"frames"_s].toArray(), (QJsonArray{d + 9, d + 11, d + 12, d + 13}));
+            tagged.insert("(listed)");
+        }
+        EXPECT_EQ(tagged.count("(listed)"), c.count != 136 ? 1u : 0u);
     }
 }
 
