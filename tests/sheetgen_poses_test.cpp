@@ -7,9 +7,12 @@
 #include <string>
 
 #include "compositor/character_draw.h"
+#include "model/pose_catalogue.h"
 #include "sheetgen_support.h"
 #include "tools/sheetgen/character.h"
+#include "tools/sheetgen/damage_table.h"
 #include "tools/sheetgen/pose_art.h"
+#include "tools/sheetgen/pose_catalogue.h"
 
 namespace kelvara::sheetgen_test {
 namespace {
@@ -209,16 +212,39 @@ TEST(SheetgenPoses, ClothCatchesTheLightInAFewGlints) {
     }
 }
 
-TEST(SheetgenPoses, TheCatalogueNamesEveryPoseOnce) {
-    std::set<std::string_view> names;
+bool same_joints(const sheetgen::Skeleton& a, const sheetgen::Skeleton& b) {
+    const auto limbs = [](const sheetgen::Skeleton& s) {
+        return std::array<Point, 10>{
+            s.neck,         s.pelvis,        s.far_arm.joint, s.far_arm.end,    s.near_arm.joint,
+            s.near_arm.end, s.far_leg.joint, s.far_leg.end,   s.near_leg.joint, s.near_leg.end};
+    };
+    return limbs(a) == limbs(b);
+}
+
+// The names come from the program's catalogue; an outfit's pose or damage figure is named after
+// the school-uniform one whose joints it takes, so a name always says what is drawn.
+TEST(SheetgenPoses, EveryPoseAndFigureCarriesTheCatalogueNameOfWhatIsDrawn) {
     for (int i = 0; i < pose_count; ++i) {
-        const std::string_view name = sheetgen::pose_spec(i).name;
-        EXPECT_FALSE(name.empty()) << i;
-        EXPECT_TRUE(names.insert(name).second) << "pose " << i << " repeats " << name;
+        EXPECT_EQ(sheetgen::pose_spec(i).name, catalogue::pose_names[static_cast<std::size_t>(i)]);
     }
-    for (const sheetgen::PoseCycle c : {sheetgen::walk_cycle, sheetgen::run_cycle}) {
-        EXPECT_GE(c.frames, 6);
-        EXPECT_LE(c.first + c.frames, sheetgen::first_other_outfit_pose);
+    for (int i = 0; i < damage_pose_count; ++i) {
+        const sheetgen::DamageFigure f = sheetgen::damage_figure(i);
+        EXPECT_EQ(f.name, catalogue::damage_names[static_cast<std::size_t>(i)]);
+        if (i < sheetgen::first_other_outfit_damage) continue;
+        const std::string_view own = f.name.substr(f.name.find(": ") + 2);
+        int matches = 0;
+        for (int j = 0; j < sheetgen::first_other_outfit_damage; ++j) {
+            const sheetgen::DamageFigure school = sheetgen::damage_figure(j);
+            if (school.name == own) matches += same_joints(school.body, f.body) ? 1 : 100;
+        }
+        EXPECT_EQ(matches, 1) << "damage figure " << i << " " << f.name;
+    }
+    // The walk and run cycles are school-uniform poses, so they animate under any head.
+    for (const char* name : {"walk", "run"}) {
+        const auto a = catalogue::find_animation(name);
+        ASSERT_TRUE(a.has_value()) << name;
+        EXPECT_GE(a->count, 6);
+        for (const int pose : a->indices()) EXPECT_LT(pose, sheetgen::first_other_outfit_pose);
     }
 }
 

@@ -16,12 +16,17 @@ CharacterOutput::CharacterOutput() : sheets_(load_embedded_sheets()) {
 }
 
 Surface CharacterOutput::picture(const EditorState& selection, Colour background) {
+    return picture(selection, background, workspace_);
+}
+
+Surface CharacterOutput::picture(const EditorState& selection, Colour background,
+                                 Workspace& workspace) const {
     EditorState s = selection;
     s.palettes = palettes_;
     s.back_color = background;
     s.size_num = 1;  // the saved picture does not depend on the drawing size
-    render_character(sheets_, s, workspace_);
-    return export_image(workspace_.pre_pic, background);
+    render_character(sheets_, s, workspace);
+    return export_image(workspace.pre_pic, background);
 }
 
 QByteArray CharacterOutput::file_bytes(const EditorState& selection, const OutputStyle& style) {
