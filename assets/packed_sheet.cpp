@@ -14,6 +14,8 @@ constexpr std::array<std::uint8_t, 4> magic{'K', 'S', 'P', '1'};
 // Indices take one byte up to 256 colours and two above (a palette strip is a ramp of hundreds).
 constexpr std::size_t max_colours = 65536;
 constexpr std::size_t max_byte_colours = 256;
+// Shorter runs cost more to unpack, one by one, than their pixels do as part of a stretch.
+constexpr std::size_t min_run = 4;
 // Keeps a malformed header from asking for gigabytes; the largest sheet is far below it.
 constexpr std::uint64_t max_pixels = std::uint64_t{1} << 26;
 
@@ -72,16 +74,29 @@ std::vector<std::uint8_t> pack_surface(const Surface& surface) {
     put_u32(out, static_cast<std::uint32_t>(surface.height()));
     put_u32(out, static_cast<std::uint32_t>(palette.size()));
     for (const Colour c : palette) put_u32(out, c);
+    const bool wide = palette.size() > max_byte_colours;
+    const auto put_index = [&](std::uint32_t index) {
+        out.push_back(static_cast<std::uint8_t>(index));
+        if (wide) out.push_back(static_cast<std::uint8_t>(index >> 8));
+    };
+    std::size_t literal_start = 0;  // pixels from here up to a run go out as a stretch
+    const auto put_literal = [&](std::size_t literal_end) {
+        if (literal_end == literal_start) return;
+        put_length(out, (std::uint64_t{literal_end - literal_start} << 1) | 1);
+        for (std::size_t i = literal_start; i < literal_end; ++i) put_index(indices[i]);
+    };
     for (std::size_t start = 0; start < indices.size();) {
         std::size_t end = start + 1;
         while (end < indices.size() && indices[end] == indices[start]) ++end;
-        out.push_back(static_cast<std::uint8_t>(indices[start]));
-        if (palette.size() > max_byte_colours) {
-            out.push_back(static_cast<std::uint8_t>(indices[start] >> 8));
+        if (end - start >= min_run) {
+            put_literal(start);
+            put_length(out, std::uint64_t{end - start} << 1);
+            put_index(indices[start]);
+            literal_start = end;
         }
-        put_length(out, end - start);
         start = end;
     }
+    put_literal(indices.size());
     return out;
 }
 
@@ -106,34 +121,53 @@ Surface unpack_surface(std::span<const std::uint8_t> packed, Colour back_color) 
     }
 
     Surface surface(static_cast<int>(width), static_cast<int>(height), back_color);
-    // The runs are read through raw pointers: a sheet has a quarter of a million of them, mostly
-    // short, so this loop is most of the cost of starting the program.
+    // Read through raw pointers: a sheet has a hundred thousand runs and stretches, mostly short,
+    // so this loop is most of the cost of starting the program.
     const std::uint8_t* p = in.position();
     const std::uint8_t* const end = packed.data() + packed.size();
     const bool wide = colours > max_byte_colours;
+    const std::size_t index_bytes = wide ? 2 : 1;
     Colour* const out = surface.bits().data();
     std::uint64_t filled = 0;
     while (filled < total) {
-        if (end - p < 2) return {};
-        std::uint32_t index = *p++;
-        if (wide) index |= std::uint32_t{*p++} << 8;
-        if (index >= colours) return {};
-        std::uint64_t run = 0;
+        std::uint64_t token = 0;
         for (int shift = 0;; shift += 7) {
             if (p == end || shift > 56) return {};
             const std::uint8_t b = *p++;
-            run |= std::uint64_t{b & 0x7Fu} << shift;
+            token |= std::uint64_t{b & 0x7Fu} << shift;
             if ((b & 0x80) == 0) break;
         }
-        if (run == 0 || run > total - filled) return {};
-        // The surface starts in the back colour (the key colour, for the sheets, which is most
-        // of every sheet): its runs are already there.
-        const Colour c = palette[index];
-        if (c != back_color) {
-            Colour* o = out + filled;
-            for (std::uint64_t i = 0; i < run; ++i) o[i] = c;
+        const std::uint64_t count = token >> 1;
+        if (count == 0 || count > total - filled) return {};
+        Colour* o = out + filled;
+        if ((token & 1) == 0) {
+            if (static_cast<std::size_t>(end - p) < index_bytes) return {};
+            std::uint32_t index = *p++;
+            if (wide) index |= std::uint32_t{*p++} << 8;
+            if (index >= colours) return {};
+            // The surface starts in the back colour (the key colour, for the sheets, which is
+            // most of every sheet): its runs are already there.
+            const Colour c = palette[index];
+            if (c != back_color) {
+                for (std::uint64_t i = 0; i < count; ++i) o[i] = c;
+            }
+        } else {
+            if (static_cast<std::uint64_t>(end - p) / index_bytes < count) return {};
+            if (wide) {
+                for (std::uint64_t i = 0; i < count; ++i, p += 2) {
+                    const std::uint32_t index = p[0] | (std::uint32_t{p[1]} << 8);
+                    if (index >= colours) return {};
+                    o[i] = palette[index];
+                }
+            } else {
+                for (std::uint64_t i = 0; i < count; ++i) {
+                    if (p[i] >= colours) return {};
+                    o[i] = palette[p[i]];
+                }
+                p += count;
+            }
         }
-        filled += run;
+        filled += count;
     }
     if (p != end) return {};
     return surface;

@@ -47,9 +47,9 @@ TEST(PackedSheets, UnpackToTheCommittedPngsPixelForPixel) {
 
 // Bytes that are not exactly a packed picture give an empty surface, never a partly filled one.
 TEST(PackedSheets, DamagedBytesUnpackToNothing) {
-    // 3 x 2: a run of 4 key pixels, then 2 of red.
-    const std::vector<std::uint8_t> good = {'K', 'S', 'P', '1',  3, 0, 0,    0, 2, 0, 0, 0, 2, 0,
-                                            0,   0,   0,   0xFF, 0, 0, 0xFF, 0, 0, 0, 0, 4, 1, 2};
+    // 3 x 2: a run of 4 key pixels, then a stretch of 2 red ones.
+    const std::vector<std::uint8_t> good = {'K', 'S', 'P',  '1', 3, 0,    0, 0, 2, 0, 0, 0, 2, 0, 0,
+                                            0,   0,   0xFF, 0,   0, 0xFF, 0, 0, 0, 8, 0, 5, 1, 1};
     const Surface ok = unpack_surface(good, key_color);
     ASSERT_EQ(ok.width(), 3);
     ASSERT_EQ(ok.height(), 2);
@@ -66,11 +66,12 @@ TEST(PackedSheets, DamagedBytesUnpackToNothing) {
     std::vector<std::uint8_t> trailing = good;
     trailing.push_back(0);
     const std::vector<std::uint8_t> damaged[] = {
-        truncated,   trailing, with(0, 'X'),  // magic
-        with(26, 2),                          // index outside the palette
-        with(25, 5),                          // runs overflow the picture
-        with(27, 1),                          // runs fall short of it
-        with(25, 0),                          // empty run
+        truncated,    trailing, with(0, 'X'),  // magic
+        with(25, 2),                           // a run's index outside the palette
+        with(28, 2),                           // a stretch's index outside it
+        with(24, 10),                          // pixels overflow the picture
+        with(26, 3),                           // or fall short of it
+        with(24, 0),                           // empty run
     };
     for (std::size_t i = 0; i < std::size(damaged); ++i) {
         EXPECT_EQ(unpack_surface(damaged[i], key_color).width(), 0) << "case " << i;
