@@ -44,7 +44,7 @@ QString render_help() {
         "options the file is the same, byte for byte, as the save dialog's image on grey.\n"
         "  -o OUT              output file (default: the name on the file's first line, in the\n"
         "                      current folder, with .bmp or .png)\n"
-        "  --background COLOUR grey (default), green, white, or a hex colour such as 336699\n"
+        "  --background C      grey (default), green, white, or a hex colour such as 336699\n"
         "  --scale N           enlarge by whole pixels, 1 to 8 (default 1)\n"
         "  --format FORMAT     bmp (default) or png\n"
         "  --transparent       with png: a see-through background instead of a colour\n"
