@@ -3,6 +3,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <algorithm>
+#include <charconv>
+#include <iterator>
 
 namespace kelvara::cli {
 
@@ -20,7 +22,10 @@ void put_string(QByteArray& json, const QString& s) {
     });
     if (plain) {
         json += '"';
-        json += s.toLatin1();
+        const qsizetype at = json.size();
+        json.resize(at + s.size());
+        char* out = json.data() + at;
+        for (const QChar c : s) *out++ = static_cast<char>(c.unicode());
         json += '"';
         return;
     }
@@ -86,9 +91,12 @@ QByteArray JsonValue::document() const {
 // and close on a line at the current level, also when empty.
 void JsonValue::write(QByteArray& json, int indent) const {
     switch (kind_) {
-        case Kind::number:
-            json += QByteArray::number(number_);
+        case Kind::number: {
+            char digits[24];
+            const auto end = std::to_chars(std::begin(digits), std::end(digits), number_).ptr;
+            json.append(digits, end - digits);
             return;
+        }
         case Kind::boolean:
             json += number_ != 0 ? "true" : "false";
             return;
