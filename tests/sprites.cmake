@@ -13,4 +13,3 @@ add_test(NAME kelvara_render_animate_exit_status_for_bad_input
          COMMAND sh -c "\"$<TARGET_FILE:kelvara-render>\" animate --animation moonwalk -o /nonexistent/x.gif /nonexistent/p.txt; test $? -eq 2")
 
 # The atlas's JSON writer, against Qt's.
-target_sources(test_cli_sprites PRIVATE json_text_test.cpp)

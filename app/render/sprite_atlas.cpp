@@ -1,10 +1,12 @@
 #include "sprite_atlas.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <algorithm>
 
 #include "compositor/sheets.h"
 #include "export/export_image.h"
-#include "json_text.h"
 #include "model/version.h"
 
 namespace kelvara::cli {
@@ -15,16 +17,15 @@ QString text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-JsonValue size_object(int w, int h) {
-    return JsonValue::object(
-        {{QStringLiteral("w"), JsonValue::number(w)}, {QStringLiteral("h"), JsonValue::number(h)}});
+QJsonObject size_object(int w, int h) {
+    return {{QStringLiteral("w"), w}, {QStringLiteral("h"), h}};
 }
 
-JsonValue rect_object(const QRect& r) {
-    return JsonValue::object({{QStringLiteral("x"), JsonValue::number(r.x())},
-                              {QStringLiteral("y"), JsonValue::number(r.y())},
-                              {QStringLiteral("w"), JsonValue::number(r.width())},
-                              {QStringLiteral("h"), JsonValue::number(r.height())}});
+QJsonObject rect_object(const QRect& r) {
+    return {{QStringLiteral("x"), r.x()},
+            {QStringLiteral("y"), r.y()},
+            {QStringLiteral("w"), r.width()},
+            {QStringLiteral("h"), r.height()}};
 }
 
 QString direction_name(catalogue::Direction d) {
@@ -46,21 +47,19 @@ std::optional<std::vector<int>> positions_of(const catalogue::Animation& a,
     return at;
 }
 
-JsonValue frame_object(const SpriteFrame& f, const QRect& cell) {
+QJsonObject frame_object(const SpriteFrame& f, const QRect& cell) {
     const QRect whole(0, 0, cell.width(), cell.height());
-    return JsonValue::object(
-        {{QStringLiteral("filename"),
-          JsonValue::string(text(catalogue::frame_name(f.sheet, f.index)))},
-         {QStringLiteral("frame"), rect_object(cell)},
-         {QStringLiteral("rotated"), JsonValue::boolean(false)},
-         {QStringLiteral("trimmed"), JsonValue::boolean(false)},
-         {QStringLiteral("spriteSourceSize"), rect_object(whole)},
-         {QStringLiteral("sourceSize"), size_object(cell.width(), cell.height())},
-         {QStringLiteral("duration"), JsonValue::number(catalogue::frame_ms_of(f.sheet, f.index))},
-         {QStringLiteral("pose"), JsonValue::number(f.index)},
-         {QStringLiteral("type"),
-          JsonValue::string(f.sheet == catalogue::Sheet::poses ? QStringLiteral("face")
-                                                               : QStringLiteral("damage"))}});
+    return {
+        {QStringLiteral("filename"), text(catalogue::frame_name(f.sheet, f.index))},
+        {QStringLiteral("frame"), rect_object(cell)},
+        {QStringLiteral("rotated"), false},
+        {QStringLiteral("trimmed"), false},
+        {QStringLiteral("spriteSourceSize"), rect_object(whole)},
+        {QStringLiteral("sourceSize"), size_object(cell.width(), cell.height())},
+        {QStringLiteral("duration"), catalogue::frame_ms_of(f.sheet, f.index)},
+        {QStringLiteral("pose"), f.index},
+        {QStringLiteral("type"),
+         f.sheet == catalogue::Sheet::poses ? QStringLiteral("face") : QStringLiteral("damage")}};
 }
 
 }  // namespace
@@ -86,15 +85,15 @@ Surface draw_atlas(const CharacterOutput& output, const EditorState& selection,
 
 QByteArray atlas_json(const std::vector<SpriteFrame>& frames, const AtlasLayout& layout, int scale,
                       const QString& image_file_name) {
-    std::vector<JsonValue> frame_list;
+    QJsonArray frame_list;
     for (int k = 0; k < static_cast<int>(frames.size()); ++k) {
-        frame_list.push_back(frame_object(frames[static_cast<std::size_t>(k)], layout.cell(k)));
+        frame_list.append(frame_object(frames[static_cast<std::size_t>(k)], layout.cell(k)));
     }
     // Tags name runs of neighbouring frames. Every animation whose frames are all in the atlas is
     // also listed under "animations" with its frames one by one, so that those whose cells lie
     // apart in the sheet (and so have no tag) can be played too.
-    std::vector<JsonValue> tags;
-    std::vector<JsonValue> animations;
+    QJsonArray tags;
+    QJsonArray animations;
     for (const catalogue::Animation& a : catalogue::animations) {
         const auto at = positions_of(a, frames);
         if (!at) continue;
@@ -103,33 +102,31 @@ QByteArray atlas_json(const std::vector<SpriteFrame>& frames, const AtlasLayout&
             contiguous = contiguous && (*at)[k] == at->front() + static_cast<int>(k);
         }
         if (contiguous) {
-            tags.push_back(JsonValue::object(
-                {{QStringLiteral("name"), JsonValue::string(text(a.name))},
-                 {QStringLiteral("from"), JsonValue::number(at->front())},
-                 {QStringLiteral("to"), JsonValue::number(at->back())},
-                 {QStringLiteral("direction"), JsonValue::string(direction_name(a.direction))}}));
+            tags.append(QJsonObject{{QStringLiteral("name"), text(a.name)},
+                                    {QStringLiteral("from"), at->front()},
+                                    {QStringLiteral("to"), at->back()},
+                                    {QStringLiteral("direction"), direction_name(a.direction)}});
         }
-        std::vector<JsonValue> positions;
-        for (const int k : *at) positions.push_back(JsonValue::number(k));
-        animations.push_back(JsonValue::object(
-            {{QStringLiteral("name"), JsonValue::string(text(a.name))},
-             {QStringLiteral("frames"), JsonValue::array(std::move(positions))},
-             {QStringLiteral("duration"), JsonValue::number(a.frame_ms)},
-             {QStringLiteral("direction"), JsonValue::string(direction_name(a.direction))}}));
+        QJsonArray positions;
+        for (const int k : *at) positions.append(k);
+        animations.append(QJsonObject{{QStringLiteral("name"), text(a.name)},
+                                      {QStringLiteral("frames"), positions},
+                                      {QStringLiteral("duration"), a.frame_ms},
+                                      {QStringLiteral("direction"), direction_name(a.direction)}});
     }
-    JsonValue meta = JsonValue::object({
-        {QStringLiteral("app"), JsonValue::string(QStringLiteral("kelvara"))},
-        {QStringLiteral("version"), JsonValue::string(QString::fromLatin1(version_text))},
-        {QStringLiteral("image"), JsonValue::string(image_file_name)},
-        {QStringLiteral("format"), JsonValue::string(QStringLiteral("RGBA8888"))},
+    const QJsonObject meta{
+        {QStringLiteral("app"), QStringLiteral("kelvara")},
+        {QStringLiteral("version"), QString::fromLatin1(version_text)},
+        {QStringLiteral("image"), image_file_name},
+        {QStringLiteral("format"), QStringLiteral("RGBA8888")},
         {QStringLiteral("size"), size_object(layout.width(), layout.height())},
-        {QStringLiteral("scale"), JsonValue::string(QString::number(scale))},
-        {QStringLiteral("frameTags"), JsonValue::array(std::move(tags))},
-        {QStringLiteral("animations"), JsonValue::array(std::move(animations))},
-    });
-    return JsonValue::object({{QStringLiteral("frames"), JsonValue::array(std::move(frame_list))},
-                              {QStringLiteral("meta"), std::move(meta)}})
-        .document();
+        {QStringLiteral("scale"), QString::number(scale)},
+        {QStringLiteral("frameTags"), tags},
+        {QStringLiteral("animations"), animations},
+    };
+    return QJsonDocument(
+               QJsonObject{{QStringLiteral("frames"), frame_list}, {QStringLiteral("meta"), meta}})
+        .toJson(QJsonDocument::Indented);
 }
 
 }  // namespace kelvara::cli
