@@ -1,12 +1,12 @@
 # The command-line renderer: input checks, options and batches without a display, and the round
 # trip through the real save dialog.
 add_executable(test_cli cli_input_test.cpp cli_hostile_test.cpp)
-target_link_libraries(test_cli PRIVATE kelvara_render_cli GTest::gtest_main kelvara_warnings)
+target_link_libraries(test_cli PRIVATE kelvara_render_cli Qt6::Gui GTest::gtest_main kelvara_warnings)
 gtest_discover_tests(test_cli DISCOVERY_MODE PRE_TEST)
 
 # The values the renderer writes, read back from its files without the program's own decoders.
 add_executable(test_cli_values cli_values_test.cpp)
-target_link_libraries(test_cli_values PRIVATE kelvara_render_cli GTest::gtest_main kelvara_warnings)
+target_link_libraries(test_cli_values PRIVATE kelvara_render_cli Qt6::Gui GTest::gtest_main kelvara_warnings)
 gtest_discover_tests(test_cli_values DISCOVERY_MODE PRE_TEST)
 
 add_executable(test_cli_roundtrip gui_test_main.cpp cli_roundtrip_test.cpp)

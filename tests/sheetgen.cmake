@@ -9,5 +9,5 @@ add_executable(test_sheetgen
     sheetgen_poses_test.cpp
 )
 target_link_libraries(test_sheetgen
-    PRIVATE kelvara_sheetgen kelvara_assets GTest::gtest_main kelvara_warnings)
+    PRIVATE kelvara_sheetgen kelvara_assets kelvara_image_codec GTest::gtest_main kelvara_warnings)
 gtest_discover_tests(test_sheetgen DISCOVERY_MODE PRE_TEST)

@@ -1,13 +1,11 @@
 #include "character_output.h"
 
-#include <QBuffer>
-#include <QImage>
-
 #include "assets/embedded_assets.h"
 #include "compositor/render_character.h"
 #include "compositor/sheet_colours.h"
 #include "export/bmp_file.h"
 #include "export/export_image.h"
+#include "png/png_writer.h"
 
 namespace kelvara::cli {
 
@@ -47,21 +45,10 @@ Surface CharacterOutput::enlarged(const Surface& picture, int scale) {
 }
 
 QByteArray CharacterOutput::png_bytes(const Surface& picture, bool transparent) {
-    QImage image(picture.width(), picture.height(),
-                 transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    if (image.isNull()) return {};  // too large to allocate
-    for (int y = 0; y < picture.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < picture.width(); ++x) {
-            const Colour c = picture.GetPixel(x, y);
-            line[x] = (transparent && c == key_color) ? qRgba(0, 0, 0, 0)
-                                                      : qRgb(red_of(c), green_of(c), blue_of(c));
-        }
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
-    return bytes;
+    const std::vector<std::uint8_t> png =
+        png::encode_truecolour(picture, transparent ? std::optional(key_color) : std::nullopt);
+    return QByteArray(reinterpret_cast<const char*>(png.data()),
+                      static_cast<qsizetype>(png.size()));
 }
 
 }  // namespace kelvara::cli

@@ -1,0 +1,129 @@
+// The PNG writer against Qt's decoder: every pixel of truecolour and palette pictures of awkward
+// sizes, and every chunk's CRC checked with zlib's own CRC-32.
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <QImage>
+#include <string>
+
+#include "compositor/sheet_colours.h"
+#include "png/png_writer.h"
+
+namespace kelvara {
+namespace {
+
+enum class Kind { truecolour, indexed };
+
+struct Case {
+    const char* name;
+    Kind kind;
+    int width;
+    int height;
+    int colours;       // distinct colours besides the key colour
+    bool see_through;  // the key colour becomes transparent
+    int colour_type;   // expected in the header
+};
+
+const Case cases[] = {
+    {"rgb 1x1", Kind::truecolour, 1, 1, 1, false, 2},
+    {"rgba 1x1 clear", Kind::truecolour, 1, 1, 0, true, 6},
+    {"rgb odd width", Kind::truecolour, 5, 3, 7, false, 2},
+    {"rgba odd width", Kind::truecolour, 7, 9, 40, true, 6},
+    {"rgb wide", Kind::truecolour, 301, 17, 1000, false, 2},
+    {"palette 1x1", Kind::indexed, 1, 1, 1, false, 3},
+    {"palette odd width", Kind::indexed, 3, 5, 2, false, 3},
+    {"palette see-through", Kind::indexed, 13, 11, 9, true, 3},
+    {"palette see-through unused", Kind::indexed, 6, 1, 1, true, 3},
+    {"palette 256 colours", Kind::indexed, 255, 7, 255, false, 3},
+    {"palette 256 with clear", Kind::indexed, 129, 9, 255, true, 3},
+};
+
+// The key colour in a band on the left, then the colours in a pattern that reaches all of them.
+Surface picture(const Case& c) {
+    Surface s(c.width, c.height, key_color);
+    int k = 0;
+    for (int y = 0; y < c.height; ++y) {
+        for (int x = 0; x < c.width; ++x) {
+            if (c.colours == 0 || (x == 0 && y % 2 == 1)) continue;
+            const int n = k++ % c.colours;
+            s.SetPixel(x, y, RGB(n * 37 % 256, n * 11 % 256, (n * 5 + 3) % 256));
+        }
+    }
+    return s;
+}
+
+std::uint32_t be32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return std::uint32_t{b[at]} << 24 | std::uint32_t{b[at + 1]} << 16 |
+           std::uint32_t{b[at + 2]} << 8 | b[at + 3];
+}
+
+// The chunk types in order; every CRC is checked against zlib's.
+std::string chunks_checked(const std::vector<std::uint8_t>& png) {
+    std::string types;
+    std::size_t at = 8;
+    while (at + 12 <= png.size()) {
+        const std::uint32_t length = be32(png, at);
+        if (at + 12 + length > png.size()) return types + " truncated";
+        const uLong expected = ::crc32(0L, png.data() + at + 4, static_cast<uInt>(length + 4));
+        EXPECT_EQ(be32(png, at + 8 + length), expected) << "CRC of chunk at " << at;
+        types.append(reinterpret_cast<const char*>(png.data() + at + 4), 4).push_back(' ');
+        at += 12 + length;
+    }
+    return types;
+}
+
+TEST(PngWriter, DecodesToThePicturesPixels) {
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Surface s = picture(c);
+        const std::optional<Colour> clear = c.see_through ? std::optional(key_color) : std::nullopt;
+        const std::vector<std::uint8_t> png = c.kind == Kind::truecolour
+                                                  ? png::encode_truecolour(s, clear)
+                                                  : png::encode_indexed(s, clear);
+        ASSERT_GT(png.size(), 33u);
+        EXPECT_EQ(std::string(png.begin(), png.begin() + 8), "\x89PNG\r\n\x1a\n");
+        EXPECT_EQ(be32(png, 16), static_cast<std::uint32_t>(c.width));
+        EXPECT_EQ(be32(png, 20), static_cast<std::uint32_t>(c.height));
+        EXPECT_EQ(png[24], 8);  // bit depth
+        EXPECT_EQ(png[25], c.colour_type);
+        const bool uses_key = c.colours == 0 || c.height > 1;
+        const std::string expected_chunks = c.kind == Kind::truecolour ? "IHDR IDAT IEND "
+                                            : c.see_through && uses_key
+                                                ? "IHDR PLTE tRNS IDAT IEND "
+                                                : "IHDR PLTE IDAT IEND ";
+        EXPECT_EQ(chunks_checked(png), expected_chunks);
+
+        const QImage image = QImage::fromData(png.data(), static_cast<int>(png.size()), "PNG")
+                                 .convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(image.size(), QSize(c.width, c.height));
+        for (int y = 0; y < c.height; ++y) {
+            for (int x = 0; x < c.width; ++x) {
+                const Colour want = s.GetPixel(x, y);
+                const QRgb got = image.pixel(x, y);
+                if (c.see_through && want == key_color) {
+                    ASSERT_EQ(got, qRgba(0, 0, 0, 0)) << x << "," << y;
+                } else {
+                    ASSERT_EQ(got, qRgb(red_of(want), green_of(want), blue_of(want)))
+                        << x << "," << y;
+                }
+            }
+        }
+    }
+}
+
+TEST(PngWriter, RefusesWhatItCannotWrite) {
+    Surface many(257, 1, key_color);
+    for (int x = 0; x < 257; ++x) many.SetPixel(x, 0, RGB(x % 256, x / 256, 0));
+    EXPECT_TRUE(png::encode_indexed(many, std::nullopt).empty());
+    EXPECT_FALSE(png::encode_truecolour(many, std::nullopt).empty());
+    EXPECT_TRUE(png::encode_indexed(Surface(), std::nullopt).empty());
+    EXPECT_TRUE(png::encode_truecolour(Surface(), key_color).empty());
+}
+
+TEST(PngWriter, CrcOfTheEndChunkIsTheKnownOne) {
+    const std::uint8_t iend[] = {'I', 'E', 'N', 'D'};
+    EXPECT_EQ(png::crc32(iend), 0xAE426082u);
+}
+
+}  // namespace
+}  // namespace kelvara
