@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config file dpkg-dev
-    qt6-base-dev qt6-qpa-plugins libqt6svg6 qt6-image-formats-plugins
+    qt6-base-dev qt6-qpa-plugins libqt6svg6 qt6-image-formats-plugins zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic
     help2man lintian appstream bash-completion man-db
