@@ -16,7 +16,9 @@
 #include "export/parameter_reader.h"
 #include "help_text.h"
 #include "options.h"
+#include "parallel_render.h"
 #include "random/random_generation.h"
+#include "random_batch.h"
 
 namespace kelvara::cli {
 
@@ -44,6 +46,13 @@ Colour background_option(const Options& o) {
     const auto c = parse_background(o.value(QStringLiteral("--background")));
     if (!c) throw BadInput{QStringLiteral("--background takes grey, green, white or RRGGBB")};
     return *c;
+}
+
+int jobs_option(const Options& o) {
+    if (!o.has(QStringLiteral("--jobs"))) return default_jobs();
+    const auto n = whole_number(o.value(QStringLiteral("--jobs")), 1, 256);
+    if (!n) throw BadInput{QStringLiteral("--jobs takes a whole number from 1 to 256")};
+    return *n;
 }
 
 int scale_option(const Options& o) {
@@ -141,11 +150,11 @@ int random_command(const QStringList& args, QTextStream& out, QTextStream& err) 
         out << random_help();
         return exit_ok;
     }
-    const Options o(
-        args,
-        {QStringLiteral("--count"), QStringLiteral("--seed"), QStringLiteral("--items"),
-         QStringLiteral("--type"), QStringLiteral("--out"), QStringLiteral("--background")},
-        {});
+    const Options o(args,
+                    {QStringLiteral("--count"), QStringLiteral("--seed"), QStringLiteral("--items"),
+                     QStringLiteral("--type"), QStringLiteral("--out"),
+                     QStringLiteral("--background"), QStringLiteral("--jobs")},
+                    {});
     if (!o.error().isEmpty()) throw BadInput{o.error()};
     if (!o.positional().isEmpty()) throw BadInput{QStringLiteral("random takes no file names")};
     const auto count = whole_number(o.value(QStringLiteral("--count")), 1, 100000);
@@ -175,35 +184,20 @@ int random_command(const QStringList& args, QTextStream& out, QTextStream& err) 
         source.seed_from_clock();
     }
 
+    const int jobs = jobs_option(o);
+    // Every selection is drawn before any is rendered, so the batch does not depend on the jobs.
+    const RandomBatch batch(s, *count, source);
+
     if (!QDir().mkpath(folder)) {
         err << "kelvara-render: " << folder << ": cannot make the folder\n";
         return exit_write_failed;
     }
-    CharacterOutput output;
-    const int digits = QString::number(*count).size();
     const bool progress = isatty(fileno(stderr)) != 0 && *count >= 20;
-    for (int i = 1; i <= *count; ++i) {
-        // One press of the random button: the flagged items change, the others stay.
-        for (const RandomDraw& d : draw_random_items(s, last_face, last_face, source))
-            s.*random_item(d.item).value = d.value;
-        const QString name = QStringLiteral("kelvara_%1").arg(i, digits, 10, QLatin1Char('0'));
-        const auto text = parameter_file(name, s);
-        if (!text) {
-            err << "kelvara-render: this system cannot write Shift-JIS\n";
-            return exit_write_failed;
-        }
-        if (!write(export_path(folder, name, QStringLiteral(".bmp")),
-                   output.file_bytes(s, OutputStyle{background}), err) ||
-            !write(export_path(folder, name, QStringLiteral(".txt")), *text, err)) {
-            return exit_write_failed;
-        }
-        if (progress) {
-            err << "\r" << i << "/" << *count;
-            err.flush();
-        }
-    }
-    if (progress) err << "\n";
-    return exit_ok;
+    const QString problem =
+        write_random_batch(batch, folder, background, jobs, CharacterOutput(), err, progress);
+    if (problem.isEmpty()) return exit_ok;
+    err << "kelvara-render: " << problem << "\n";
+    return exit_write_failed;
 }
 
 int sheet_command(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -213,7 +207,7 @@ int sheet_command(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
     const Options o(args,
                     {QStringLiteral("--columns"), QStringLiteral("-o"), QStringLiteral("--scale"),
-                     QStringLiteral("--background")},
+                     QStringLiteral("--background"), QStringLiteral("--jobs")},
                     {});
     if (!o.error().isEmpty()) throw BadInput{o.error()};
     if (o.positional().isEmpty()) throw BadInput{QStringLiteral("sheet takes parameter files")};
@@ -223,19 +217,23 @@ int sheet_command(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (path.isEmpty()) throw BadInput{QStringLiteral("sheet needs -o OUT.png")};
     const int scale = scale_option(o);
     const Colour background = background_option(o);
+    const int jobs = jobs_option(o);
 
     // Every file is read before anything is drawn, so a bad one writes nothing.
     std::vector<ParameterRecord> records;
     for (const QString& p : o.positional()) records.push_back(read_parameters(p));
 
-    CharacterOutput output;
+    std::vector<EditorState> selections;
+    for (const ParameterRecord& r : records) selections.push_back(r.selection);
+    const std::vector<Surface> pictures =
+        draw_pictures(CharacterOutput(), selections, background, jobs);
     const int tile = export_image_size * scale;
     const int rows = (static_cast<int>(records.size()) + *columns - 1) / *columns;
     const int cols = std::min<int>(*columns, static_cast<int>(records.size()));
     Surface sheet(cols * tile, rows * tile, background);
     for (int i = 0; i < static_cast<int>(records.size()); ++i) {
         const Surface picture =
-            CharacterOutput::enlarged(output.picture(records[i].selection, background), scale);
+            CharacterOutput::enlarged(pictures[static_cast<std::size_t>(i)], scale);
         sheet.PaintPicture(picture, (i % *columns) * tile, (i / *columns) * tile, tile, tile, 0, 0,
                            tile, tile);
     }
