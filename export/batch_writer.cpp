@@ -57,10 +57,10 @@ BatchWriter::~BatchWriter() {
     if (dir_fd_ >= 0) ::close(dir_fd_);
 }
 
-QString BatchWriter::problem(const QByteArray& name, int error) const {
+FileError BatchWriter::problem(const QByteArray& name, int error) const {
     const QString path =
         name.isEmpty() ? folder_ : export_path(folder_, QFile::decodeName(name), QString());
-    return path + QStringLiteral(": ") + qt_error_string(error);
+    return FileError{path, system_reason(error)};
 }
 
 void BatchWriter::remove_stale_temporaries() {
@@ -88,7 +88,7 @@ void BatchWriter::remove_stale_temporaries() {
     }
 }
 
-QString BatchWriter::add(const QString& name, const QByteArray& bytes) {
+FileStatus BatchWriter::add(const QString& name, const QByteArray& bytes) {
     const QByteArray final_name = QFile::encodeName(name);
     if (dir_fd_ < 0) return problem(final_name, open_error_);
     const QByteArray temporary = own_prefix_ + final_name;
@@ -106,7 +106,7 @@ QString BatchWriter::add(const QString& name, const QByteArray& bytes) {
     return {};
 }
 
-QString BatchWriter::commit() {
+FileStatus BatchWriter::commit() {
     if (dir_fd_ < 0) return problem(QByteArray(), open_error_);
     // One flush for the whole batch: every file's bytes are on the disk before any takes its
     // final name, so a name never points at data that could still be lost.

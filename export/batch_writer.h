@@ -6,6 +6,8 @@
 #include <mutex>
 #include <vector>
 
+#include "export/file_error.h"
+
 namespace kelvara {
 
 // Writes many files into one folder durably with one flush of the file system for the whole
@@ -29,14 +31,14 @@ class BatchWriter {
     BatchWriter& operator=(const BatchWriter&) = delete;
 
     // Writes bytes under a temporary name for the file name (no folder part, each name once).
-    // Returns an empty string on success, otherwise "path: the system's reason".
-    QString add(const QString& name, const QByteArray& bytes);
+    // A failure names the file under its final name.
+    FileStatus add(const QString& name, const QByteArray& bytes);
 
     // Makes every added file durable and gives it its name, replacing a file of that name. Files
     // take their names in the order of the names, so a batch killed while renaming leaves its
-    // first files (with zero-padded numbers). Returns an empty string on success,
-    // otherwise "path: reason"; after a failure the files not yet renamed are removed.
-    QString commit();
+    // first files (with zero-padded numbers). After a failure the files not yet
+    // renamed are removed.
+    FileStatus commit();
 
     // The temporaries of other processes no longer running, removed when the writer was made.
     int stale_removed() const { return stale_removed_; }
@@ -46,7 +48,7 @@ class BatchWriter {
         QByteArray temporary;  // names within the folder, in the file system's encoding
         QByteArray final_name;
     };
-    QString problem(const QByteArray& name, int error) const;
+    FileError problem(const QByteArray& name, int error) const;
     void remove_stale_temporaries();
     void discard_pending();
 

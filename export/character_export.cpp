@@ -11,23 +11,25 @@ ExportOutcome export_character(const QString& folder, const QString& base_name,
                                const Surface& picture, const EditorState* parameters) {
     using Failure = ExportOutcome::Failure;
     if (const QString problem = base_name_problem(base_name); !problem.isEmpty()) {
-        return {Failure::refused_name, base_name, problem};
+        return {Failure::refused_name, FileError{base_name, problem}};
     }
     const QString image_path = export_path(folder, base_name, QStringLiteral(".bmp"));
-    if (const QString reason = write_file_atomically(image_path, encode_bmp(picture));
-        !reason.isEmpty()) {
-        return {Failure::image_file, image_path, reason};
+    if (const FileStatus written = write_file_atomically(image_path, encode_bmp(picture));
+        !written) {
+        return {Failure::image_file, written.error()};
     }
     if (parameters == nullptr) return {};
 
     const QString text_path = export_path(folder, base_name, QStringLiteral(".txt"));
     const std::optional<QByteArray> text = parameter_file(base_name, *parameters);
     if (!text) {
-        return {Failure::parameter_file, text_path,
-                QStringLiteral("Shift-JIS (CP932) への変換がこのシステムではできません。")};
+        return {
+            Failure::parameter_file,
+            FileError{text_path,
+                      QStringLiteral("Shift-JIS (CP932) への変換がこのシステムではできません。")}};
     }
-    if (const QString reason = write_file_atomically(text_path, *text); !reason.isEmpty()) {
-        return {Failure::parameter_file, text_path, reason};
+    if (const FileStatus written = write_file_atomically(text_path, *text); !written) {
+        return {Failure::parameter_file, written.error()};
     }
     return {};
 }
@@ -39,16 +41,15 @@ QString failure_message(const ExportOutcome& outcome) {
             return {};
         case Failure::refused_name:
             return QStringLiteral("保存できませんでした。何も保存していません。\n\n") +
-                   QStringLiteral("保存ファイル名: ") + outcome.file + QLatin1Char('\n') +
-                   outcome.reason;
+                   QStringLiteral("保存ファイル名: ") + describe(outcome.error);
         case Failure::image_file:
             return QStringLiteral(
                        "画像ファイルを保存できませんでした。何も保存していません。\n\n") +
-                   outcome.file + QLatin1Char('\n') + outcome.reason;
+                   describe(outcome.error);
         case Failure::parameter_file:
             return QStringLiteral("画像ファイルは保存しました。\n") +
                    QStringLiteral("パラメーターファイルを保存できませんでした。\n\n") +
-                   outcome.file + QLatin1Char('\n') + outcome.reason;
+                   describe(outcome.error);
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "compositor/surface.h"
+#include "export/file_error.h"
 #include "model/editor_state.h"
 
 namespace kelvara {
@@ -17,8 +18,7 @@ struct ExportOutcome {
         parameter_file,  // the image is saved; an old parameter file is untouched
     };
     Failure failure = Failure::none;
-    QString file;    // the file that failed, or the refused name
-    QString reason;  // the system's words for the failure
+    FileError error;  // the file that failed (or the refused name) and the system's words
 
     bool ok() const { return failure == Failure::none; }
 };

@@ -9,7 +9,6 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <cerrno>
-#include <cstring>
 
 namespace kelvara {
 
@@ -33,9 +32,9 @@ class IndentDelegate : public QStyledItemDelegate {
 };
 
 // Whether the folder can be opened; the system's reason when it cannot.
-QString open_problem(const QString& folder) {
+FileStatus can_open(const QString& folder) {
     DIR* dir = ::opendir(QFile::encodeName(folder).constData());
-    if (dir == nullptr) return QString::fromLocal8Bit(std::strerror(errno));
+    if (dir == nullptr) return FileError{folder, system_reason(errno)};
     ::closedir(dir);
     return {};
 }
@@ -64,9 +63,9 @@ DirectoryListBox::DirectoryListBox(QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { open_selected(); });
 }
 
-QString DirectoryListBox::setPath(const QString& folder) {
+FileStatus DirectoryListBox::setPath(const QString& folder) {
     const QString target = QDir::cleanPath(QDir(folder).absolutePath());
-    if (const QString problem = open_problem(target); !problem.isEmpty()) return problem;
+    if (FileStatus openable = can_open(target); !openable) return openable;
 
     filling_ = true;
     clear();
@@ -116,7 +115,7 @@ int DirectoryListBox::ListCount() const {
 void DirectoryListBox::open_selected() {
     const QString target = List(ListIndex());
     if (target.isEmpty()) return;
-    if (const QString problem = setPath(target); !problem.isEmpty()) emit OpenFailed(problem);
+    if (const FileStatus opened = setPath(target); !opened) emit OpenFailed(opened.error());
 }
 
 void DirectoryListBox::keyPressEvent(QKeyEvent* event) {

@@ -2,6 +2,8 @@
 
 #include <QListWidget>
 
+#include "export/file_error.h"
+
 namespace kelvara {
 
 // A classic directory list box: the folders from the root down to the folder it shows (each
@@ -17,9 +19,9 @@ class DirectoryListBox : public QListWidget {
 
     // The folder shown.
     QString Path() const { return path_; }
-    // Shows folder. Returns an empty string, or the system's description of why the folder cannot
-    // be opened; the list is then left as it was.
-    QString setPath(const QString& folder);
+    // Shows folder; when it cannot be opened, says which folder and the system's reason, and
+    // leaves the list as it was.
+    FileStatus setPath(const QString& folder);
 
     // The selected entry; -1 (the shown folder) right after the list was filled.
     int ListIndex() const;
@@ -31,8 +33,8 @@ class DirectoryListBox : public QListWidget {
 
   signals:
     void Click();
-    // Opening an entry failed; reason is the system's description.
-    void OpenFailed(const QString& reason);
+    // Opening an entry failed.
+    void OpenFailed(const kelvara::FileError& error);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

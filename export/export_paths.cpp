@@ -3,7 +3,7 @@
 namespace kelvara {
 
 QString export_base_name(const QString& typed) {
-    return typed.isEmpty() ? QStringLiteral("temp") : typed;
+    return typed.trimmed().isEmpty() ? QStringLiteral("temp") : typed;
 }
 
 QString base_name_problem(const QString& base_name) {

@@ -4,8 +4,9 @@
 
 namespace kelvara {
 
-// The base name used for the files: what was typed, or "temp" when nothing was. Only the empty
-// string counts as nothing; a name of blanks is a legal file name and is kept.
+// The base name used for the files: what was typed, or "temp" when nothing was. A name of blanks
+// only counts as nothing (a file "   .bmp" is all but invisible in a listing); blanks around
+// other names are kept as typed.
 QString export_base_name(const QString& typed);
 
 // Why the base name cannot be used, or an empty string when it can. A separator or a NUL would

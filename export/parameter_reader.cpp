@@ -1,7 +1,13 @@
 #include "export/parameter_reader.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
 #include <QStringList>
 #include <array>
+#include <cerrno>
 
 #include "export/cp932.h"
 #include "export/parameter_file.h"
@@ -38,12 +44,17 @@ constexpr std::array<Field, 13> fields = {{
 
 const QString type_label = QStringLiteral(" : タイプ");
 
-ParameterError error(int line, const QString& message) {
-    return {line, message};
+FileError error(int line, const QString& message) {
+    return {QString(), message, line};
+}
+
+// A value as the messages quote it: in quotes, and short.
+QString found(const QString& value) {
+    return QLatin1Char('"') + shortened(value) + QLatin1Char('"');
 }
 
 // Splits the text into lines, accepting CR LF or LF, and insisting on the final line end.
-std::variant<QStringList, ParameterError> split_lines(const QString& text) {
+FileResult<QStringList> split_lines(const QString& text) {
     if (text.isEmpty()) return error(0, QStringLiteral("the file is empty"));
     if (!text.endsWith(QLatin1Char('\n'))) {
         return error(0, QStringLiteral("expected the last line to end in CR LF"));
@@ -68,12 +79,12 @@ std::variant<QStringList, ParameterError> split_lines(const QString& text) {
 
 }  // namespace
 
-std::variant<ParameterRecord, ParameterError> read_parameter_file(const QByteArray& bytes) {
+FileResult<ParameterRecord> read_parameter_file(const QByteArray& bytes) {
     const std::optional<QString> text = from_cp932(bytes);
     if (!text) return error(0, QStringLiteral("the file is not Shift-JIS (code page 932) text"));
-    auto split = split_lines(*text);
-    if (auto* e = std::get_if<ParameterError>(&split)) return *e;
-    const QStringList& lines = std::get<QStringList>(split);
+    const auto split = split_lines(*text);
+    if (!split) return split.error();
+    const QStringList& lines = split.value();
 
     ParameterRecord record;
     const QString& first = lines[0];
@@ -106,7 +117,7 @@ std::variant<ParameterRecord, ParameterError> read_parameter_file(const QByteArr
         if (f.kind == Field::Kind::on_off) {
             if (value != QLatin1String("On") && value != QLatin1String("Off")) {
                 return error(line_no,
-                             QStringLiteral("expected On or Off, found \"%1\"").arg(value));
+                             QStringLiteral("expected On or Off, found %1").arg(found(value)));
             }
             record.selection.*f.member = value == QLatin1String("On") ? vb_true : vb_false;
             continue;
@@ -118,14 +129,66 @@ std::variant<ParameterRecord, ParameterError> read_parameter_file(const QByteArr
         for (QChar c : value) digits = digits && c >= QLatin1Char('0') && c <= QLatin1Char('9');
         const int number = digits ? value.toInt() : -1;
         if (!digits || number > last) {
-            return error(line_no,
-                         QStringLiteral("expected a whole number from 0 to %1, found \"%2\"")
-                             .arg(last)
-                             .arg(value));
+            return error(line_no, QStringLiteral("expected a whole number from 0 to %1, found %2")
+                                      .arg(last)
+                                      .arg(found(value)));
         }
         record.selection.*f.member = static_cast<Int16>(number);
     }
     return record;
+}
+
+FileResult<ParameterRecord> read_parameter_file_at(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    if (name.isEmpty() || name.contains('\0')) return FileError{path, system_reason(ENOENT)};
+    // Looked at before opening, and opened without waiting, so that a pipe cannot block and a
+    // device is never opened; checked again on what was opened, in case the name moved.
+    struct stat st {};
+    auto refusal = [&]() -> std::optional<FileError> {
+        if (S_ISDIR(st.st_mode)) return FileError{path, system_reason(EISDIR)};
+        if (!S_ISREG(st.st_mode)) {
+            return FileError{path, QStringLiteral("not a regular file (a device, pipe or socket)")};
+        }
+        if (st.st_size > parameter_file_size_limit) {
+            return FileError{path, QStringLiteral("larger than %1 KiB; a parameter file is a few "
+                                                  "hundred bytes")
+                                       .arg(parameter_file_size_limit / 1024)};
+        }
+        return std::nullopt;
+    };
+    if (::stat(name.constData(), &st) != 0) return FileError{path, system_reason(errno)};
+    if (auto e = refusal()) return *e;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return FileError{path, system_reason(errno)};
+    QByteArray bytes;
+    std::optional<FileError> failure;
+    if (::fstat(fd, &st) != 0) {
+        failure = FileError{path, system_reason(errno)};
+    } else if (auto e = refusal()) {
+        failure = *e;
+    } else {
+        // One byte more than allowed tells a file that grew after it was looked at.
+        bytes.resize(parameter_file_size_limit + 1);
+        qsizetype got = 0;
+        while (got < bytes.size()) {
+            const ssize_t n =
+                ::read(fd, bytes.data() + got, static_cast<std::size_t>(bytes.size() - got));
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) failure = FileError{path, system_reason(errno)};
+            if (n <= 0) break;
+            got += n;
+        }
+        bytes.truncate(got);
+        if (got > parameter_file_size_limit) {
+            st.st_size = got;
+            failure = refusal();
+        }
+    }
+    ::close(fd);
+    if (failure) return *failure;
+    auto parsed = read_parameter_file(bytes);
+    if (!parsed) parsed.error().path = path;
+    return parsed;
 }
 
 }  // namespace kelvara

@@ -2,8 +2,8 @@
 
 #include <QByteArray>
 #include <QString>
-#include <variant>
 
+#include "export/file_error.h"
 #include "model/editor_state.h"
 
 namespace kelvara {
@@ -15,16 +15,19 @@ struct ParameterRecord {
     EditorState selection;
 };
 
-// Why a file could not be read: the line (1..15, or 0 for the file as a whole) and what was
-// expected there, in English.
-struct ParameterError {
-    int line = 0;
-    QString message;
-};
+// A parameter file is a few hundred bytes; anything larger than this is refused unread.
+constexpr qint64 parameter_file_size_limit = 64 * 1024;
 
 // Reads a parameter file as the save dialog writes it: 15 lines of Shift-JIS, each a value and
 // its label. Lines may end in CR LF, as written, or in LF alone. Every value must lie in its
-// selector's range, the pose in the range of its sprite type.
-std::variant<ParameterRecord, ParameterError> read_parameter_file(const QByteArray& bytes);
+// selector's range, the pose in the range of its sprite type. A failure names the line at fault
+// (1..16, or 0 for the file as a whole) and what was expected there, in English; its path is
+// empty.
+FileResult<ParameterRecord> read_parameter_file(const QByteArray& bytes);
+
+// Reads and parses the parameter file at path. Anything but a regular file (or a link to one) is
+// refused without waiting on it, such as a pipe with no writer or an endless device, and so is a
+// file larger than parameter_file_size_limit; the error then names the file and says why.
+FileResult<ParameterRecord> read_parameter_file_at(const QString& path);
 
 }  // namespace kelvara

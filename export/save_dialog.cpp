@@ -39,7 +39,7 @@ Save_Dialog::Save_Dialog(CharTool& main_window)
     connect(CancelButton, &QPushButton::clicked, this, &Save_Dialog::CancelButton_Click);
     connect(DirectoryList, &DirectoryListBox::Click, this, &Save_Dialog::DirectoryList_Click);
     connect(DirectoryList, &DirectoryListBox::OpenFailed, this,
-            [this](const QString& reason) { MsgBox(reason, error_title); });
+            [this](const FileError& error) { MsgBox(describe(error), error_title); });
     connect(DriveList, &QComboBox::currentIndexChanged, this, &Save_Dialog::DriveList_Change);
     Form_Load();
 }
@@ -56,14 +56,16 @@ void Save_Dialog::DirectoryList_Click() {
 
 void Save_Dialog::DriveList_Change() {
     // The folder list moves; SavePath keeps its folder until an entry is clicked.
-    if (const QString reason = DirectoryList->setPath(DriveList->currentText());
-        !reason.isEmpty()) {
-        MsgBox(reason, error_title);
+    if (const FileStatus opened = DirectoryList->setPath(DriveList->currentText()); !opened) {
+        MsgBox(describe(opened.error()), error_title);
     }
 }
 
 void Save_Dialog::OKButton_Click() {
-    if (SaveName->text().isEmpty()) SaveName->setText(export_base_name(SaveName->text()));
+    // The box shows the name used when it is not the one typed.
+    if (const QString name = export_base_name(SaveName->text()); name != SaveName->text()) {
+        SaveName->setText(name);
+    }
     const ExportOutcome outcome = export_character(SavePath->text(), SaveName->text(), picture_,
                                                    Check_log->isChecked() ? &owner.state : nullptr);
     if (!outcome.ok()) {

@@ -57,7 +57,7 @@ void Save_Dialog::build_controls() {
     const QStringList roots = drive_roots();
     DriveList->addItems(roots);
     DriveList->setCurrentIndex(static_cast<int>(roots.indexOf(drive_of(start, roots))));
-    if (!DirectoryList->setPath(start).isEmpty()) DirectoryList->setPath(QDir::homePath());
+    if (!DirectoryList->setPath(start)) DirectoryList->setPath(QDir::homePath());
 }
 
 void Save_Dialog::set_focus_order() {

@@ -53,8 +53,8 @@ constexpr Int16 start_up_size = 4;
 void set_start_up_random_flags(EditorState& state);
 
 // The selection the program starts with: character 0 in pose 0 in the first colours, the eyes'
-// grey whitened, mattes off, drawn at x4 on the grey background, with the start-up random flags.
-// The palette tables are left empty; they come from the strips.
+// grey kept (not whitened), mattes off, drawn at x4 on the grey background, with the start-up
+// random flags. The palette tables are left empty; they come from the strips.
 EditorState start_up_selection();
 
 }  // namespace kelvara

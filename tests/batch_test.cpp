@@ -50,11 +50,11 @@ TEST_F(Batch, FilesTakeTheirNamesOnlyAtCommit) {
             {QStringLiteral("b.bmp"), QByteArray(12150, 'b')},
             {QStringLiteral("日本語.txt"), ""},
         };
-        for (const auto& [name, bytes] : files) ASSERT_EQ(writer.add(name, bytes), QString());
+        for (const auto& [name, bytes] : files) ASSERT_TRUE(writer.add(name, bytes).ok());
         EXPECT_EQ(files_in(dir.path()), QStringList{QStringLiteral("b.bmp")});
         EXPECT_EQ(read_all(path(QStringLiteral("b.bmp"))), "old");
         EXPECT_EQ(temporaries(dir.path()).size(), 3);
-        ASSERT_EQ(writer.commit(), QString());
+        ASSERT_TRUE(writer.commit().ok());
         for (const auto& [name, bytes] : files) {
             EXPECT_EQ(read_all(path(name)), bytes) << name.toStdString();
         }
@@ -67,8 +67,8 @@ TEST_F(Batch, AnAbandonedBatchLeavesOldFilesAndNoTemporaries) {
     ASSERT_TRUE(write_all(path(QStringLiteral("a.txt")), "old"));
     {
         BatchWriter writer(dir.path());
-        ASSERT_EQ(writer.add(QStringLiteral("a.txt"), "new"), QString());
-        ASSERT_EQ(writer.add(QStringLiteral("c.txt"), "new"), QString());
+        ASSERT_TRUE(writer.add(QStringLiteral("a.txt"), "new").ok());
+        ASSERT_TRUE(writer.add(QStringLiteral("c.txt"), "new").ok());
     }
     EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("a.txt")});
     EXPECT_EQ(read_all(path(QStringLiteral("a.txt"))), "old");
@@ -92,10 +92,13 @@ TEST_F(Batch, AFolderThatCannotBeOpenedIsNamedInTheProblem) {
     ASSERT_TRUE(write_all(path(QStringLiteral("file")), "x"));
     for (const QString& folder : {path(QStringLiteral("file")), path(QStringLiteral("missing"))}) {
         BatchWriter writer(folder);
-        const QString problem = writer.add(QStringLiteral("a.txt"), "x");
-        EXPECT_TRUE(problem.startsWith(folder + QStringLiteral("/a.txt: ")))
-            << problem.toStdString();
-        EXPECT_TRUE(writer.commit().startsWith(folder + QStringLiteral(": ")));
+        const FileStatus added = writer.add(QStringLiteral("a.txt"), "x");
+        ASSERT_FALSE(added.ok());
+        EXPECT_EQ(added.error().path, folder + QStringLiteral("/a.txt"));
+        EXPECT_FALSE(added.error().reason.isEmpty());
+        const FileStatus committed = writer.commit();
+        ASSERT_FALSE(committed.ok());
+        EXPECT_EQ(committed.error().path, folder);
     }
     EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("file")});
 }
@@ -168,8 +171,7 @@ struct BatchCli : Batch {
                 ASSERT_EQ(bytes.size(), 12150) << n.toStdString();
                 ASSERT_EQ(QImage::fromData(bytes, "BMP").size(), QSize(63, 63)) << n.toStdString();
             } else if (n.endsWith(QStringLiteral(".txt"))) {
-                ASSERT_TRUE(std::holds_alternative<ParameterRecord>(read_parameter_file(bytes)))
-                    << n.toStdString();
+                ASSERT_TRUE(read_parameter_file(bytes).ok()) << n.toStdString();
             } else {
                 ADD_FAILURE() << "unexpected " << n.toStdString();
             }
@@ -228,12 +230,22 @@ TEST_F(BatchCli, BadJobsAndUnwritableFolders) {
         EXPECT_EQ(run_cli(args).status, cli::exit_bad_input) << jobs.toStdString();
     }
     ASSERT_TRUE(write_all(path(QStringLiteral("file")), "x"));
-    for (const QString& out : {path(QStringLiteral("file")), path(QStringLiteral("file/sub")),
-                               QStringLiteral("/proc/kelvara-batch")}) {
-        const CliRun r = run_cli(random_args(out, 3, 1, 2));
-        EXPECT_EQ(r.status, cli::exit_write_failed) << out.toStdString();
-        EXPECT_TRUE(r.err.startsWith(QStringLiteral("kelvara-render: ") + out))
+    // A folder that is a file is bad input, found before anything is written; a folder that
+    // cannot be made, or in which no file can be made, is a failed write naming what failed.
+    const std::vector<std::tuple<QString, int, QString>> cases = {
+        {path(QStringLiteral("file")), cli::exit_bad_input, path(QStringLiteral("file"))},
+        {path(QStringLiteral("file/sub")), cli::exit_bad_input, path(QStringLiteral("file"))},
+        {QStringLiteral("/proc/kelvara-batch"), cli::exit_write_failed,
+         QStringLiteral("/proc/kelvara-batch")},
+        {QStringLiteral("/proc"), cli::exit_write_failed, QStringLiteral("/proc/kelvara_")},
+    };
+    for (const auto& [out, status, named] : cases) {
+        const CliRun r = run_cli(random_args(out, 30, 1, 2));
+        EXPECT_EQ(r.status, status) << out.toStdString();
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("kelvara-render: ") + named))
             << r.err.toStdString();
+        EXPECT_EQ(r.err.count(QLatin1Char('\n')), status == cli::exit_bad_input ? 2 : 1)
+            << "one message, however many jobs failed: " << r.err.toStdString();
     }
     EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("file")});
     EXPECT_EQ(read_all(path(QStringLiteral("file"))), "x");

@@ -2,7 +2,7 @@
 
 #include "compositor/character_draw.h"
 #include "compositor/sheet_colours.h"
-#include "palette_strips.h"
+#include "strip_colours.h"
 
 namespace kelvara {
 namespace {
@@ -25,7 +25,7 @@ struct DrawFixture : ::testing::Test {
         state.size_num = 4;
         state.back_color = grey;
         state.eye_grey_flg = vb_true;
-        load_palettes(palettegen::generate_palette_strips(), state.palettes);
+        load_palettes(testing::carried_strips(), state.palettes);
         for (int j = 0; j < 19; ++j) {
             for (int i = 0; i < 19; ++i) w.pre_face_pic.SetPixel(i, j, head_at(i, j));
         }
@@ -162,16 +162,30 @@ TEST_F(DrawFixture, BackgroundColourChangesTheAreaAroundAndTheTransparentPixelsO
     }
 }
 
+// Recolouring comes after the head is laid, so template colours of the head are recoloured too.
 TEST_F(DrawFixture, ViewShowsTheSpriteInItsSelectedColours) {
+    using testing::Strip;
+    using testing::strip_colour;
     w.pre_cloth_pic.Cls();
     w.pre_cloth_pic.SetPixel(30, 40, cloth_template[1]);
     w.pre_cloth_pic.SetPixel(31, 40, eye_template);
+    w.pre_face_pic.SetPixel(3, 4, hair_template[2]);
+    w.pre_face_pic.SetPixel(4, 4, eye_template);
     state.cloth_color_num = 9;
-    state.type_flg = 1;
-    Character_draw(state, false, w);
-    EXPECT_EQ(w.pre_pic.GetPixel(30, 40), state.palettes.cloth_palette[9][2]);
-    EXPECT_EQ(w.character_view.GetPixel(4 * 30 + 3, 4 * 40), state.palettes.cloth_palette[9][2]);
-    EXPECT_EQ(w.character_view.GetPixel(4 * 31, 4 * 40 + 3), RGB(66, 49, 66));
+    state.hair_color_num = 21;
+    state.eye_color_num = 13;
+    for (int type : {0, 1}) {
+        state.type_flg = static_cast<Int16>(type);
+        Character_draw(state, false, w);
+        EXPECT_EQ(w.pre_pic.GetPixel(30, 40), strip_colour(Strip::cloth, 9, 2));
+        EXPECT_EQ(w.character_view.GetPixel(4 * 30 + 3, 4 * 40), strip_colour(Strip::cloth, 9, 2));
+        EXPECT_EQ(w.character_view.GetPixel(4 * 31, 4 * 40 + 3), RGB(214, 82, 49));
+    }
+    EXPECT_EQ(w.pre_pic.GetPixel(24 + 3, 16 + 4), grey) << "damage poses get no head";
+    state.type_flg = 0;
+    Character_draw(state, true, w);
+    EXPECT_EQ(w.pre_pic.GetPixel(24 + 3, 16 + 4), strip_colour(Strip::hair, 21, 3));
+    EXPECT_EQ(w.character_view.GetPixel(4 * 28 + 1, 4 * 20 + 2), RGB(214, 82, 49));
 }
 
 }  // namespace

@@ -35,9 +35,11 @@ TEST(ExportPaths, OneSeparatorBetweenFolderAndNameAndTheNameAsTyped) {
               QStringLiteral("/tmp/  .txt"));
 }
 
-TEST(ExportPaths, OnlyTheEmptyNameBecomesTempAndOnlySeparatorsAndNulAreRefused) {
+TEST(ExportPaths, EmptyAndBlankNamesBecomeTempAndOnlySeparatorsAndNulAreRefused) {
     EXPECT_EQ(export_base_name(QString()), QStringLiteral("temp"));
-    EXPECT_EQ(export_base_name(QStringLiteral(" ")), QStringLiteral(" "));
+    EXPECT_EQ(export_base_name(QStringLiteral("   ")), QStringLiteral("temp"));
+    EXPECT_EQ(export_base_name(QStringLiteral(" \t\u3000")), QStringLiteral("temp"));
+    EXPECT_EQ(export_base_name(QStringLiteral(" a ")), QStringLiteral(" a ")) << "kept as typed";
     EXPECT_EQ(export_base_name(QStringLiteral("temp2")), QStringLiteral("temp2"));
     for (const QString& ok : {QStringLiteral(" "), QStringLiteral(".."), QStringLiteral("a\\b"),
                               QStringLiteral("キャラ"), QStringLiteral("a:b")}) {
@@ -76,7 +78,7 @@ struct CharacterExport : ::testing::Test {
 
 TEST_F(CharacterExport, WritesTheImageAndTheParameterFileBeside) {
     const ExportOutcome outcome = export_character(folder, QStringLiteral("hero"), picture, &state);
-    ASSERT_TRUE(outcome.ok()) << outcome.reason.toStdString();
+    ASSERT_TRUE(outcome.ok()) << outcome.error.reason.toStdString();
     EXPECT_EQ(entries(folder), (QStringList{"hero.bmp", "hero.txt"}));
     EXPECT_EQ(read_all(file("hero.bmp")), encode_bmp(picture));
     EXPECT_EQ(read_all(file("hero.txt")), parameter_file(QStringLiteral("hero"), state));
@@ -115,8 +117,8 @@ TEST_F(CharacterExport, NamesWithASeparatorOrNulAreRefusedAndNothingIsWritten) {
                                 QStringLiteral("x") + QChar(u'\0') + QStringLiteral("y")}) {
         const ExportOutcome outcome = export_character(folder, name, picture, &state);
         EXPECT_EQ(outcome.failure, ExportOutcome::Failure::refused_name);
-        EXPECT_FALSE(outcome.reason.isEmpty());
-        EXPECT_TRUE(failure_message(outcome).contains(outcome.reason));
+        EXPECT_FALSE(outcome.error.reason.isEmpty());
+        EXPECT_TRUE(failure_message(outcome).contains(outcome.error.reason));
     }
     EXPECT_EQ(entries(folder), QStringList{"sub"});
     EXPECT_TRUE(entries(folder + QStringLiteral("/sub")).isEmpty());
@@ -127,10 +129,10 @@ TEST_F(CharacterExport, AMissingFolderIsReportedWithTheSystemsWords) {
     const QString gone = file("gone");
     const ExportOutcome outcome = export_character(gone, QStringLiteral("hero"), picture, &state);
     EXPECT_EQ(outcome.failure, ExportOutcome::Failure::image_file);
-    EXPECT_EQ(outcome.file, gone + QStringLiteral("/hero.bmp"));
-    EXPECT_EQ(outcome.reason, system_words(ENOENT));
+    EXPECT_EQ(outcome.error.path, gone + QStringLiteral("/hero.bmp"));
+    EXPECT_EQ(outcome.error.reason, system_words(ENOENT));
     const QString message = failure_message(outcome);
-    EXPECT_TRUE(message.contains(outcome.file));
+    EXPECT_TRUE(message.contains(outcome.error.path));
     EXPECT_TRUE(message.contains(system_words(ENOENT)));
     EXPECT_FALSE(message.contains(QStringLiteral("画像ファイルは保存しました")));
     EXPECT_TRUE(entries(folder).isEmpty());
@@ -141,7 +143,7 @@ TEST_F(CharacterExport, AFolderThatIsAFileIsReported) {
     const ExportOutcome outcome =
         export_character(file("plain"), QStringLiteral("hero"), picture, &state);
     EXPECT_EQ(outcome.failure, ExportOutcome::Failure::image_file);
-    EXPECT_EQ(outcome.reason, system_words(ENOTDIR));
+    EXPECT_EQ(outcome.error.reason, system_words(ENOTDIR));
     EXPECT_EQ(entries(folder), QStringList{"plain"});
 }
 
@@ -150,11 +152,11 @@ TEST_F(CharacterExport, WhenOnlyTheParameterFileFailsTheMessageSaysTheImageWasSa
     ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("hero.txt")));
     const ExportOutcome outcome = export_character(folder, QStringLiteral("hero"), picture, &state);
     EXPECT_EQ(outcome.failure, ExportOutcome::Failure::parameter_file);
-    EXPECT_EQ(outcome.file, file("hero.txt"));
-    EXPECT_FALSE(outcome.reason.isEmpty());
+    EXPECT_EQ(outcome.error.path, file("hero.txt"));
+    EXPECT_FALSE(outcome.error.reason.isEmpty());
     const QString message = failure_message(outcome);
     EXPECT_TRUE(message.contains(QStringLiteral("画像ファイルは保存しました")));
-    EXPECT_TRUE(message.contains(outcome.file));
+    EXPECT_TRUE(message.contains(outcome.error.path));
     EXPECT_EQ(read_all(file("hero.bmp")), encode_bmp(picture));
     EXPECT_TRUE(QFileInfo(file("hero.txt")).isDir());
     EXPECT_EQ(entries(folder), (QStringList{"hero.bmp", "hero.txt"}));
@@ -174,7 +176,7 @@ TEST_F(CharacterExport, AReadOnlyFolderIsReportedAndItsFilesKept) {
     }
     const ExportOutcome outcome = export_character(ro, QStringLiteral("hero"), picture, &state);
     EXPECT_EQ(outcome.failure, ExportOutcome::Failure::image_file);
-    EXPECT_EQ(outcome.reason, system_words(::geteuid() == 0 ? EROFS : EACCES));
+    EXPECT_EQ(outcome.error.reason, system_words(::geteuid() == 0 ? EROFS : EACCES));
     if (::geteuid() != 0) {
         EXPECT_EQ(read_all(ro + QStringLiteral("/hero.bmp")), QByteArray("old"));
         QFile::setPermissions(ro, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -189,7 +191,7 @@ TEST_F(CharacterExport, AFullFileSystemLeavesTheOldFileWholeAndNoTemporaryFile) 
     ASSERT_TRUE(write_all(small + QStringLiteral("/hero.bmp"), "old picture"));
     const ExportOutcome outcome = export_character(small, QStringLiteral("hero"), picture, &state);
     EXPECT_EQ(outcome.failure, ExportOutcome::Failure::image_file);
-    EXPECT_EQ(outcome.reason, system_words(ENOSPC));
+    EXPECT_EQ(outcome.error.reason, system_words(ENOSPC));
     EXPECT_EQ(read_all(small + QStringLiteral("/hero.bmp")), QByteArray("old picture"));
     EXPECT_EQ(entries(small), QStringList{"hero.bmp"}) << "no half-written file may stay behind";
 }

@@ -1,8 +1,13 @@
 # The command-line renderer: input checks, options and batches without a display, and the round
 # trip through the real save dialog.
-add_executable(test_cli cli_input_test.cpp)
+add_executable(test_cli cli_input_test.cpp cli_hostile_test.cpp)
 target_link_libraries(test_cli PRIVATE kelvara_render_cli GTest::gtest_main kelvara_warnings)
 gtest_discover_tests(test_cli DISCOVERY_MODE PRE_TEST)
+
+# The values the renderer writes, read back from its files without the program's own decoders.
+add_executable(test_cli_values cli_values_test.cpp)
+target_link_libraries(test_cli_values PRIVATE kelvara_render_cli GTest::gtest_main kelvara_warnings)
+gtest_discover_tests(test_cli_values DISCOVERY_MODE PRE_TEST)
 
 add_executable(test_cli_roundtrip gui_test_main.cpp cli_roundtrip_test.cpp)
 target_link_libraries(test_cli_roundtrip PRIVATE kelvara_render_cli kelvara_ui Qt6::Test GTest::gtest
@@ -13,6 +18,10 @@ gtest_discover_tests(test_cli_roundtrip DISCOVERY_MODE PRE_TEST
 # The program itself: the exit status a script sees for bad input.
 add_test(NAME kelvara_render_exit_status_for_bad_input
          COMMAND sh -c "\"$<TARGET_FILE:kelvara-render>\" render /nonexistent/params.txt; test $? -eq 2")
+
+# What a man-page generator needs: help and version on standard output, with status 0.
+add_test(NAME kelvara_render_help_and_version_on_stdout
+         COMMAND sh -c "\"$<TARGET_FILE:kelvara-render>\" --help 2>/dev/null | grep -q '^Usage: kelvara-render' && \"$<TARGET_FILE:kelvara-render>\" --version 2>/dev/null | grep -qx 'kelvara-render ${PROJECT_VERSION}'")
 
 # Installing: both programs, the desktop entry and the icons land in their places.
 add_test(NAME install_into_temporary_prefix

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QRegularExpression>
 #include <set>
 
 #include "cli_test_support.h"
 #include "export/cp932.h"
 #include "export/parameter_file.h"
 #include "export/parameter_reader.h"
+#include "model/version.h"
 
 namespace kelvara::testing {
 namespace {
@@ -39,8 +41,8 @@ TEST(ParameterReader, ReadsBackWhatTheWriterWrites) {
         s.type_flg = static_cast<Int16>(type);
         if (type == 1) s.cloth_num = 53;
         const auto parsed = read_parameter_file(file_for(QStringLiteral("日本語 name"), s));
-        ASSERT_TRUE(std::holds_alternative<ParameterRecord>(parsed));
-        const ParameterRecord& r = std::get<ParameterRecord>(parsed);
+        ASSERT_TRUE(parsed.ok());
+        const ParameterRecord& r = parsed.value();
         EXPECT_EQ(r.base_name, QStringLiteral("日本語 name"));
         EXPECT_EQ(parameter_lines(r.base_name, r.selection), parameter_lines(r.base_name, s));
     }
@@ -75,10 +77,10 @@ TEST(ParameterReader, NamesTheLineAndWhatWasExpected) {
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const auto parsed = read_parameter_file(cases[i].first);
-        ASSERT_TRUE(std::holds_alternative<ParameterError>(parsed)) << "case " << i;
-        const ParameterError& e = std::get<ParameterError>(parsed);
-        EXPECT_FALSE(e.message.isEmpty());
-        EXPECT_EQ(e.line, cases[i].second) << "case " << i << ": " << e.message.toStdString();
+        ASSERT_FALSE(parsed.ok()) << "case " << i;
+        const FileError& e = parsed.error();
+        EXPECT_FALSE(e.reason.isEmpty());
+        EXPECT_EQ(e.line, cases[i].second) << "case " << i << ": " << e.reason.toStdString();
     }
 }
 
@@ -202,7 +204,7 @@ TEST_F(Cli, RandomBatchesRepeatWithTheirSeed) {
         const QByteArray a = read_all(path(QStringLiteral("one/") + n));
         ASSERT_EQ(a, read_all(path(QStringLiteral("two/") + n))) << n.toStdString();
         if (n.endsWith(QStringLiteral(".txt"))) {
-            const auto r = std::get<ParameterRecord>(read_parameter_file(a));
+            const auto r = read_parameter_file(a).value();
             faces.insert(r.selection.face_num);
             EXPECT_EQ(r.selection.hair_color_num, 0) << "not among the items";
         }
@@ -218,8 +220,7 @@ TEST_F(Cli, RandomBatchesRepeatWithTheirSeed) {
         0);
     for (const QString& n : files_in(path(QStringLiteral("dmg")))) {
         if (!n.endsWith(QStringLiteral(".txt"))) continue;
-        const auto r = std::get<ParameterRecord>(
-            read_parameter_file(read_all(path(QStringLiteral("dmg/") + n))));
+        const auto r = read_parameter_file(read_all(path(QStringLiteral("dmg/") + n))).value();
         EXPECT_EQ(r.selection.face_num, 0);
         EXPECT_LE(r.selection.cloth_num, 53);
     }
@@ -249,6 +250,16 @@ TEST_F(Cli, ContactSheetLaysCharactersOutInRows) {
     EXPECT_EQ(sheet.copy(0, 63, 63, 63).convertToFormat(QImage::Format_RGB32),
               one.convertToFormat(QImage::Format_RGB32));
     EXPECT_NE(sheet.copy(63, 0, 63, 63), sheet.copy(0, 0, 63, 63));
+    // A sheet named .bmp is a BMP file, with the same pixels.
+    ASSERT_EQ(run_cli(QStringList{QStringLiteral("sheet")} + files +
+                      QStringList{QStringLiteral("--columns"), QStringLiteral("2"),
+                                  QStringLiteral("-o"), path(QStringLiteral("sheet.BMP"))})
+                  .status,
+              0);
+    EXPECT_TRUE(read_all(path(QStringLiteral("sheet.BMP"))).startsWith("BM"));
+    EXPECT_EQ(
+        QImage(path(QStringLiteral("sheet.BMP")), "BMP").convertToFormat(QImage::Format_RGB32),
+        sheet.convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(CliHelp, EveryCommandExplainsItselfInEnglishAndJapanese) {
@@ -260,6 +271,32 @@ TEST(CliHelp, EveryCommandExplainsItselfInEnglishAndJapanese) {
         EXPECT_TRUE(r.out.contains(QStringLiteral("使い方: kelvara-render ") + command));
     }
     EXPECT_EQ(run_cli({QStringLiteral("--help")}).status, 0);
+    const CliRun version = run_cli({QStringLiteral("--version")});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, QStringLiteral("kelvara-render ") + QLatin1String(version_text) + '\n');
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^kelvara-render \\d+\\.\\d+\\.\\d+\n$"))
+                    .match(version.out)
+                    .hasMatch());
+}
+
+// The parser's complaints name the option, as the user wrote it.
+TEST(CliOptions, MessagesNameTheOptionAtFault) {
+    const std::vector<std::pair<QStringList, QString>> cases = {
+        {{"render", "x.txt", "--bogus"}, "unknown option --bogus"},
+        {{"render", "x.txt", "-q"}, "unknown option -q"},
+        {{"sheet", "x.txt", "--columns"}, "option --columns needs a value"},
+        {{"render", "x.txt", "-o"}, "option -o needs a value"},
+        {{"random", "--count", "1", "--out"}, "option --out needs a value"},
+        {{"paint"}, "unknown command paint"},
+    };
+    for (const auto& [args, message] : cases) {
+        const CliRun r = run_cli(args);
+        EXPECT_EQ(r.status, cli::exit_bad_input) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("kelvara-render: ") + message + '\n'))
+            << r.err.toStdString();
+    }
+    // Help wins over whatever else is on the line.
+    EXPECT_EQ(run_cli({"render", "--bogus", "--help"}).status, cli::exit_ok);
 }
 
 }  // namespace

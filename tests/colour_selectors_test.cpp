@@ -1,11 +1,36 @@
+#include <algorithm>
 #include <set>
 
+#include "compositor/character_draw.h"
 #include "editor_fixture.h"
+#include "strip_colours.h"
 
 namespace kelvara::testing {
 namespace {
 
-using ColourSelectors = EditorFixture;
+struct ColourSelectors : EditorFixture {
+    // The sprite in the colours it is painted in: the pose cell with the head laid behind it.
+    Surface painted_sprite() const {
+        Surface painted(64, 64, key_color);
+        painted.PaintPicture(w.workspace().pre_cloth_pic, 0, 0, 63, 63, 0, 0, 63, 63);
+        lay_head(w.workspace().pre_face_pic, false, painted);
+        return painted;
+    }
+
+    // Checks the composed sprite against its painted colours, each turned into what `want`
+    // selects from the strips. The pose must draw its head behind the body.
+    void expect_final_colours(const EditorState& want) {
+        const Surface painted = painted_sprite();
+        const Surface& got = w.workspace().pre_pic;
+        for (int y = 0; y < 64; ++y) {
+            for (int x = 0; x < 64; ++x) {
+                const Colour from = painted.GetPixel(x, y);
+                ASSERT_EQ(got.GetPixel(x, y), expected_colour(from, want))
+                    << x << "," << y << " painted " << std::hex << from;
+            }
+        }
+    }
+};
 
 TEST_F(ColourSelectors, EachSelectorStoresItsValueAndShowsIt) {
     struct Row {
@@ -90,18 +115,39 @@ TEST_F(ColourSelectors, SchoolTableHasTwentyThreeNamesOnItsKeys) {
     EXPECT_EQ(names.size(), 23u);
 }
 
+// Every selector on its own entry, on a character that shows every part: a handler that stores
+// into the wrong field, or a colour read through the wrong selector, shows in the view.
 TEST_F(ColourSelectors, SelectedColoursReachTheView) {
+    EditorState want = start_up_selection();
+    want.hair_color_num = 10;
+    want.eye_color_num = 3;
+    want.accessory_color_num = 17;
+    want.body_color_num = 4;
+    want.cloth_color_num = 12;
+    want.cloth2_color_num = 40;
+    want.cloth3_color_num = 61;
+    w.face_type->setValue(1);  // with its own hair, it shows an accessory
+    w.hair_type->setValue(1);
+    w.cloth_type->setValue(124);  // pants and lines, head behind
     w.hair_color->setValue(10);
+    w.eye_color->setValue(3);
+    w.accessory_color->setValue(17);
     w.body_color->setValue(4);
     w.cloth_color->setValue(12);
-    EXPECT_EQ(w.workspace().pre_pic, expected_sprite(0, 0, 0, false));
+    w.pants_color->setValue(40);
+    w.line_color->setValue(61);
+    const Surface painted = painted_sprite();
+    for (const ColourRule& r : colour_rules) {
+        // No sheet paints the cloth highlight; the recolouring tests cover it.
+        if (r.painted == RGB(192, 240, 240)) continue;
+        EXPECT_TRUE(std::ranges::count(painted.bits(), r.painted) > 0) << r.part << " not shown";
+    }
+    expect_final_colours(want);
     int hair = 0;
     int skin = 0;
     for (Colour c : w.workspace().pre_pic.bits()) {
-        const auto& h = w.state.palettes.hair_palette[10];
-        const auto& b = w.state.palettes.body_palette[4];
-        hair += c == h[1] || c == h[2] || c == h[3];
-        skin += c == b[1] || c == b[2] || c == b[3] || c == b[4];
+        for (int k = 1; k <= 3; ++k) hair += c == strip_colour(Strip::hair, 10, k);
+        for (int k = 1; k <= 4; ++k) skin += c == strip_colour(Strip::body, 4, k);
         ASSERT_NE(c, hair_template[1]);
         ASSERT_NE(c, cloth_template[1]);
         ASSERT_NE(c, key_color);
@@ -111,12 +157,20 @@ TEST_F(ColourSelectors, SelectedColoursReachTheView) {
 }
 
 TEST_F(ColourSelectors, OptionsRedrawInTheirColours) {
+    EditorState want = start_up_selection();
+    want.body_color_num = 4;
     w.body_color->setValue(4);
     w.body_c_option_b[0]->click();
-    for (Colour c : w.workspace().pre_pic.bits()) ASSERT_NE(c, w.state.palettes.body_palette[4][1]);
+    want.body_matte_flg = vb_true;
+    expect_final_colours(want);
+    for (Colour c : w.workspace().pre_pic.bits()) ASSERT_NE(c, strip_colour(Strip::body, 4, 1));
     w.body_c_option_b[1]->click();
+    w.cloth_c1_option_b[0]->click();
     w.eye_optjion_b[1]->click();
-    EXPECT_EQ(w.workspace().pre_pic, expected_sprite(0, 0, 0, false));
+    want.body_matte_flg = vb_false;
+    want.cloth_matte_flg = vb_true;
+    want.eye_grey_flg = vb_false;
+    expect_final_colours(want);
     for (Colour c : w.workspace().pre_pic.bits()) ASSERT_NE(c, eye_grey_template);
 }
 

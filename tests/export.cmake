@@ -5,6 +5,7 @@ add_executable(test_export_files
     bmp_file_test.cpp
     parameter_file_test.cpp
     character_export_test.cpp
+    atomic_write_test.cpp
 )
 target_link_libraries(test_export_files
     PRIVATE kelvara_export Qt6::Gui GTest::gtest_main kelvara_warnings)
@@ -18,3 +19,8 @@ add_executable(test_save_dialog
 target_link_libraries(test_save_dialog PRIVATE kelvara_ui Qt6::Test GTest::gtest kelvara_warnings)
 gtest_discover_tests(test_save_dialog DISCOVERY_MODE PRE_TEST
                      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# The parameter reader under a seeded mutation fuzzer; scripts/fuzz.sh runs it for longer.
+add_executable(test_parameter_fuzz parameter_reader_fuzz_test.cpp)
+target_link_libraries(test_parameter_fuzz PRIVATE kelvara_export GTest::gtest_main kelvara_warnings)
+gtest_discover_tests(test_parameter_fuzz DISCOVERY_MODE PRE_TEST)

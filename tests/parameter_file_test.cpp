@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include "export/cp932.h"
 #include "export/parameter_file.h"
+#include "export/parameter_reader.h"
 #include "export_test_support.h"
 
 namespace kelvara::testing {
@@ -135,6 +138,58 @@ TEST(Cp932, AnUnrepresentableCharacterAtTheEndOrAloneIsReplacedToo) {
     EXPECT_EQ(to_cp932(QStringLiteral("😀")), QByteArray("?"));
     EXPECT_EQ(to_cp932(QStringLiteral("ab😀")), QByteArray("ab?"));
     EXPECT_EQ(to_cp932(QString()), QByteArray());
+}
+
+// Reading from a path: a small regular file is read; anything that could block, never end or
+// fill the memory is refused before it is read, and every failure names the file.
+TEST(ParameterFileAt, ReadsSmallRegularFilesAndRefusesEverythingElseNamingTheFile) {
+    QTemporaryDir dir;
+    auto at = [&dir](const char* name) { return dir.filePath(QString::fromUtf8(name)); };
+    const QByteArray good = file_for(QStringLiteral("hero"), sample_state());
+    ASSERT_TRUE(write_all(at("hero.txt"), good));
+    ASSERT_TRUE(QFile::link(at("hero.txt"), at("link.txt")));
+    // Past the limit, yet a valid file in every other way: the size alone refuses it.
+    ASSERT_TRUE(write_all(at("huge.txt"), good + QByteArray(64 * 1024, '\n')));
+    ASSERT_TRUE(write_all(at("limit.txt"), QByteArray(64 * 1024, 'x')));
+    QList<QByteArray> lines = good.split('\n');
+    lines[1] = "robot : type\r";
+    ASSERT_TRUE(write_all(at("broken.txt"), lines.join('\n')));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(at("fifo")).constData(), 0666), 0);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    const bool device =
+        ::mknod(QFile::encodeName(at("zero")).constData(), S_IFCHR | 0666, makedev(1, 5)) == 0;
+
+    struct Case {
+        const char* name;
+        bool ok;
+        const char* reason;  // a part of the reason; nullptr: any
+        int line;
+    };
+    const std::vector<Case> cases = {
+        {"hero.txt", true, nullptr, 0},
+        {"link.txt", true, nullptr, 0},
+        {"missing.txt", false, "No such file", 0},
+        {"huge.txt", false, "64 KiB", 0},
+        {"limit.txt", false, "CR LF", 0},  // at the limit: read, and found wanting
+        {"broken.txt", false, "expected", 2},
+        {"fifo", false, "not a regular file", 0},
+        {"folder", false, "directory", 0},
+        {"zero", false, "not a regular file", 0},
+    };
+    for (const Case& c : cases) {
+        if (!device && std::strcmp(c.name, "zero") == 0) continue;
+        const FileResult<ParameterRecord> read = read_parameter_file_at(at(c.name));
+        ASSERT_EQ(read.ok(), c.ok) << c.name;
+        if (c.ok) {
+            EXPECT_EQ(read.value().base_name, QStringLiteral("hero"));
+            EXPECT_EQ(read.value().selection.face_num, 12);
+            continue;
+        }
+        EXPECT_EQ(read.error().path, at(c.name)) << c.name;
+        EXPECT_EQ(read.error().line, c.line) << c.name;
+        EXPECT_TRUE(read.error().reason.contains(QLatin1String(c.reason)))
+            << c.name << ": " << read.error().reason.toStdString();
+    }
 }
 
 }  // namespace

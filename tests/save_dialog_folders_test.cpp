@@ -91,7 +91,8 @@ TEST_F(SaveDialogFolders, ARootThatCannotBeOpenedIsReportedAndTheListStays) {
     d->DriveList->setCurrentIndex(d->DriveList->count() - 1);
     ASSERT_EQ(d->messages.size(), 1u);
     EXPECT_EQ(d->messages[0].title, QStringLiteral("えらー"));
-    EXPECT_EQ(d->messages[0].text, system_words(ENOENT));
+    EXPECT_EQ(d->messages[0].text,
+              file(QStringLiteral("unplugged")) + QStringLiteral(": ") + system_words(ENOENT));
     EXPECT_EQ(d->DirectoryList->Path(), folder);
     EXPECT_EQ(d->DriveList->currentText(), file(QStringLiteral("unplugged")));
     EXPECT_TRUE(d->isVisible());
@@ -114,10 +115,12 @@ TEST_F(SaveDialogFolders, AFolderRemovedAfterChoosingItIsReportedAndTheDialogSta
     EXPECT_FALSE(w.isEnabled());
     EXPECT_TRUE(entries(folder).isEmpty());
 
-    // Opening the vanished folder from the list is reported the same way.
+    // Opening the vanished folder from the list says which folder could not be opened, and why.
     click_entry(d->DirectoryList, 0, true);
     ASSERT_EQ(d->messages.size(), 2u);
-    EXPECT_EQ(d->messages[1].text, system_words(ENOENT));
+    EXPECT_EQ(d->messages[1].title, QStringLiteral("えらー"));
+    EXPECT_EQ(d->messages[1].text,
+              file(QStringLiteral("gone")) + QStringLiteral(": ") + system_words(ENOENT));
     EXPECT_EQ(d->DirectoryList->Path(), folder);
 }
 

@@ -1,8 +1,11 @@
+#include <sys/stat.h>
+
 #include <QAbstractButton>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <optional>
+#include <utility>
 
 #include "editor/surface_view.h"
 #include "export/export_image.h"
@@ -239,11 +242,48 @@ TEST_F(SaveDialog, ARefusedNameIsReportedAndTheDialogStaysOpenToFixIt) {
     EXPECT_TRUE(w.isEnabled());
 }
 
-TEST_F(SaveDialog, ABlankNameIsUsedAsTyped) {
-    CapturingSaveDialog* d = open();
-    QTest::keyClicks(d->SaveName, QStringLiteral("  "));
+TEST_F(SaveDialog, ABlankNameSavesTempAndBlanksAroundOtherNamesAreKept) {
+    for (const auto& [typed, used] : {std::pair{"   ", "temp"}, std::pair{" a", " a"}}) {
+        QPointer<CapturingSaveDialog> d = open();
+        QTest::keyClicks(d->SaveName, QString::fromUtf8(typed));
+        QTest::mouseClick(d->OKButton, Qt::LeftButton);
+        ASSERT_FALSE(d.isNull());  // deleted only when the event loop runs
+        EXPECT_EQ(d->SaveName->text(), QString::fromUtf8(used)) << "the box shows the name used";
+        EXPECT_TRUE(d->messages.empty());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    EXPECT_EQ(entries(folder), (QStringList{" a.bmp", " a.txt", "temp.bmp", "temp.txt"}));
+}
+
+// What a hostile folder or name does: a pipe in place of the picture is refused and left as it
+// is; a name too long for the file system is reported with the end of its path still visible.
+TEST_F(SaveDialog, ASpecialFileOrAnOverlongNameIsReportedAndNothingIsReplaced) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file(QStringLiteral("hero.bmp"))).constData(), 0666), 0);
+    QPointer<CapturingSaveDialog> d = open();
+    QTest::keyClicks(d->SaveName, QStringLiteral("hero"));
     QTest::mouseClick(d->OKButton, Qt::LeftButton);
-    EXPECT_EQ(entries(folder), (QStringList{"  .bmp", "  .txt"}));
+    const QString overlong = QString(296, QLatin1Char('n')) + QStringLiteral("tail");
+    d->SaveName->setText(overlong);
+    QTest::mouseClick(d->OKButton, Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    ASSERT_FALSE(d.isNull());
+    EXPECT_TRUE(d->isVisible());
+    ASSERT_EQ(d->messages.size(), 2u);
+    EXPECT_EQ(d->messages[0].title, QStringLiteral("えらー"));
+    EXPECT_TRUE(d->messages[0].text.contains(file(QStringLiteral("hero.bmp"))))
+        << d->messages[0].text.toStdString();
+    struct stat st {};
+    ASSERT_EQ(::lstat(QFile::encodeName(file(QStringLiteral("hero.bmp"))).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "the pipe was replaced";
+
+    const QString& text = d->messages[1].text;
+    EXPECT_TRUE(text.contains(QStringLiteral("ntail.bmp"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QChar(0x2026))) << "shortened in the middle";
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        EXPECT_LE(line.size(), 100) << line.toStdString();
+    }
+    EXPECT_EQ(entries(folder), QStringList{"hero.bmp"});
 }
 
 }  // namespace

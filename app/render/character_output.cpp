@@ -47,6 +47,7 @@ Surface CharacterOutput::enlarged(const Surface& picture, int scale) {
 QByteArray CharacterOutput::png_bytes(const Surface& picture, bool transparent) {
     QImage image(picture.width(), picture.height(),
                  transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    if (image.isNull()) return {};  // too large to allocate
     for (int y = 0; y < picture.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < picture.width(); ++x) {
@@ -57,8 +58,7 @@ QByteArray CharacterOutput::png_bytes(const Surface& picture, bool transparent) 
     }
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) return {};
     return bytes;
 }
 

@@ -29,12 +29,13 @@ class CharacterOutput {
     // The 63 x 63 picture the save dialog would save, on the given background.
     Surface picture(const EditorState& selection, Colour background);
 
-    // The file's bytes in the given style.
+    // The file's bytes in the given style; empty when they could not be encoded.
     QByteArray file_bytes(const EditorState& selection, const OutputStyle& style);
 
     // The picture enlarged by whole pixels.
     static Surface enlarged(const Surface& picture, int scale);
-    // PNG bytes; with transparent, pixels in the key colour become see-through.
+    // PNG bytes; with transparent, pixels in the key colour become see-through. Empty when the
+    // picture is too large to allocate or encode.
     static QByteArray png_bytes(const Surface& picture, bool transparent);
 
   private:

@@ -12,6 +12,11 @@ QString general_help() {
         "  random   draw many random characters with their parameter files\n"
         "  sheet    lay several characters out on one contact sheet\n"
         "Run 'kelvara-render COMMAND --help' for a command's options.\n"
+        "\n"
+        "Options:\n"
+        "  -h, --help   show this help\n"
+        "  --version    show the version\n"
+        "\n"
         "Exit status: 0 done, 1 a file could not be written, 2 bad input (nothing written).\n"
         "\n"
         "使い方: kelvara-render コマンド [オプション]\n"
@@ -22,6 +27,8 @@ QString general_help() {
         "  random   ランダムなキャラクターをパラメーターファイルと一緒にたくさん描く\n"
         "  sheet    いくつかのキャラクターを一枚の一覧画像に並べる\n"
         "各コマンドのオプションは 'kelvara-render コマンド --help' で表示されます。\n"
+        "  -h, --help   このヘルプを表示する\n"
+        "  --version    バージョンを表示する\n"
         "終了コード: 0 完了、1 ファイルを書けなかった、2 入力の誤り(何も書きません)。\n");
 }
 
@@ -88,7 +95,8 @@ QString sheet_help() {
         "                            [--background COLOUR] [--jobs N]\n"
         "Lays the characters of several parameter files out on one PNG contact sheet, row by row.\n"
         "  --columns C     characters per row, 1 to 100\n"
-        "  -o OUT.png      the contact sheet\n"
+        "  -o OUT.png      the contact sheet: PNG, or BMP for a name ending in .bmp; at most\n"
+        "                  16384 pixels a side\n"
         "  --scale N       enlarge by whole pixels, 1 to 8 (default 1)\n"
         "  --background C  as for render (default grey)\n"
         "  --jobs N        characters drawn at once (default: one per core)\n"
@@ -97,7 +105,7 @@ QString sheet_help() {
         "                            [--scale 倍率] [--background 色] [--jobs 数]\n"
         "いくつかのパラメーターファイルのキャラクターを一枚のPNG一覧画像に並べます。\n"
         "  --columns 列数  一行に並べる数、1から100\n"
-        "  -o 出力.png     一覧画像\n"
+        "  -o 出力.png     一覧画像(PNG、名前が .bmp で終わるときは BMP)、一辺16384ピクセルまで\n"
         "  --scale 倍率    1から8の整数倍で拡大(既定 1)\n"
         "  --background 色 render と同じ(既定 グレー)\n"
         "  --jobs 数       同時に描く数(既定はコア数)\n");

@@ -47,8 +47,9 @@ QString write_random_batch(const RandomBatch& batch, const QString& folder, Colo
         if (!text) return QStringLiteral("this system cannot write Shift-JIS");
         const QByteArray image =
             outputs[static_cast<std::size_t>(job)].file_bytes(s, OutputStyle{background});
-        if (QString p = writer.add(name + QStringLiteral(".bmp"), image); !p.isEmpty()) return p;
-        return writer.add(name + QStringLiteral(".txt"), *text);
+        FileStatus written = writer.add(name + QStringLiteral(".bmp"), image);
+        if (written) written = writer.add(name + QStringLiteral(".txt"), *text);
+        return written ? QString() : describe(written.error());
     };
     QElapsedTimer clock;
     clock.start();
@@ -60,7 +61,11 @@ QString write_random_batch(const RandomBatch& batch, const QString& folder, Colo
     };
     QString problem = progress ? run_parallel(batch.size(), jobs, one, report)
                                : run_parallel(batch.size(), jobs, one);
-    if (problem.isEmpty()) problem = writer.commit();
+    if (problem.isEmpty()) {
+        if (const FileStatus committed = writer.commit(); !committed) {
+            problem = describe(committed.error());
+        }
+    }
     if (progress) err << "\n";
     return problem;
 }
