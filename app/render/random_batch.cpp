@@ -56,7 +56,8 @@ QString write_random_batch(const RandomBatch& batch, const QString& folder, Colo
     auto report = [&](int done) {
         const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
         err << "\r" << done << "/" << batch.size();
-        if (seconds > 0.05) err << "  " << qRound(done / seconds) << "/s";
+        // Blanks after the rate cover the end of a longer one before it.
+        if (seconds > 0.05) err << "  " << qRound(done / seconds) << "/s   ";
         err.flush();
     };
     QString problem = progress ? run_parallel(batch.size(), jobs, one, report)
