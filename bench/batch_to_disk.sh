@@ -19,6 +19,7 @@ median() { printf '%s\n' "$@" | sort -n | awk '{ a[NR] = $1 } END { print a[int(
 
 render_times=()
 copy_times=()
+ratios=()
 for round in $(seq 1 "$rounds"); do
     rm -rf "$out/batch" "$out/copy"
     # Each timed step starts with nothing of the previous one still waiting to reach the disk.
@@ -33,6 +34,8 @@ for round in $(seq 1 "$rounds"); do
     cp -r "$out/batch" "$out/copy"
     end=$(now)
     copy_times+=("$(elapsed "$start" "$end")")
+    # The two halves of a round ran back to back, under much the same load.
+    ratios+=("$(awk "BEGIN { printf \"%.2f\", ${render_times[-1]} / ${copy_times[-1]} }")")
 done
 files=$(find "$out/batch" -type f | wc -l)
 r=$(median "${render_times[@]}")
@@ -40,4 +43,5 @@ c=$(median "${copy_times[@]}")
 echo "$count characters to disk ($files files), $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "  kelvara-render: median ${r}s of runs: ${render_times[*]}"
 echo "  cp -r:          median ${c}s of runs: ${copy_times[*]}"
-echo "  ratio render / copy: $(awk "BEGIN { printf \"%.2f\", $r / $c }")"
+echo "  ratio render / copy: $(awk "BEGIN { printf \"%.2f\", $r / $c }") of the medians;" \
+    "median $(median "${ratios[@]}") of the rounds' ratios: ${ratios[*]}"
