@@ -4,8 +4,10 @@
 #include <exception>
 
 #include "editor/char_tool.h"
+#include "info_options.h"
 
 int main(int argc, char* argv[]) {
+    if (const auto status = kelvara::answer_info_options(argc, argv)) return *status;
     QApplication app(argc, argv);
     try {
         kelvara::CharTool window;

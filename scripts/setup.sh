@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libqt6svg6 qt6-image-formats-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic
+    help2man lintian appstream bash-completion man-db
 )
 
 missing=()

@@ -7,7 +7,7 @@
 #include "about_picture.h"
 #include "assets/embedded_assets.h"
 #include "compositor/sheet_colours.h"
-#include "gif_writer.h"
+#include "gif/gif_writer.h"
 #include "icon_art.h"
 
 namespace kelvara {
@@ -46,13 +46,13 @@ TEST(GifWriter, AnIndependentDecoderReadsBackEveryPixel) {
             if ((x + y) % 7 != 0) s.SetPixel(x, y, RGB(k, 255 - k, (k * 5) % 256));
         }
     }
-    expect_same(decode(about::encode_gif(s, key_color)), s, key_color);
+    expect_same(decode(gif::encode_gif(s, key_color)), s, key_color);
 }
 
 TEST(GifWriter, RefusesPicturesWithTooManyColours) {
     Surface s(30, 30, key_color);
     for (int i = 0; i < 900; ++i) s.bits()[i] = static_cast<Colour>(i);
-    EXPECT_TRUE(about::encode_gif(s, key_color).empty());
+    EXPECT_TRUE(gif::encode_gif(s, key_color).empty());
 }
 
 TEST(AboutPicture, CommittedGifIsTheGeneratorsCharacterOnATransparentGround) {

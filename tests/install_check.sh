@@ -16,7 +16,13 @@ expect() {
 }
 expect bin/kelvara
 expect bin/kelvara-render
-expect share/applications/kelvara.desktop
+expect share/applications/io.kelvara.Kelvara.desktop
+expect share/metainfo/io.kelvara.Kelvara.metainfo.xml
+expect share/bash-completion/completions/kelvara-render
+expect share/doc/kelvara/copyright
+expect share/doc/kelvara/changelog.gz
+expect share/man/man1/kelvara.1.gz
+expect share/man/man1/kelvara-render.1.gz
 for size in 16 32 48 64 128; do
     expect "share/icons/hicolor/${size}x${size}/apps/kelvara.png"
     icon="$prefix/share/icons/hicolor/${size}x${size}/apps/kelvara.png"
@@ -26,7 +32,7 @@ for size in 16 32 48 64 128; do
     fi
 done
 [ -x "$prefix/bin/kelvara" ] || { echo "kelvara is not executable"; fail=1; }
-desktop="$prefix/share/applications/kelvara.desktop"
+desktop="$prefix/share/applications/io.kelvara.Kelvara.desktop"
 for key in "Exec=kelvara" "Icon=kelvara" "Name=" "Name\[ja\]="; do
     grep -q "^$key" "$desktop" || { echo "desktop entry lacks $key"; fail=1; }
 done

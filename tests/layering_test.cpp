@@ -20,6 +20,7 @@ namespace fs = std::filesystem;
 const std::vector<std::pair<std::string, std::string>> library_of_prefix = {
     {"model/", "model"},
     {"compositor/", "compositor"},
+    {"gif/", "gif"},
     {"assets/", "assets"},
     {"random/", "random"},
     {"random/random_dialog", "ui"},
@@ -40,16 +41,17 @@ const std::vector<std::pair<std::string, std::string>> library_of_prefix = {
 const std::map<std::string, std::set<std::string>> allowed = {
     {"model", {}},
     {"compositor", {"model"}},
+    {"gif", {"compositor", "model"}},
     {"assets", {"compositor", "model"}},
     {"random", {"model"}},
     {"export", {"compositor", "model"}},
     {"ui", {"export", "random", "assets", "compositor", "model"}},
-    {"render", {"export", "random", "assets", "compositor", "model"}},
-    {"app", {"ui", "render", "export", "random", "assets", "compositor", "model"}},
-    // The generators' programs write their pictures with the program's image codec.
-    {"palettegen", {"assets", "compositor", "model"}},
-    {"sheetgen", {"assets", "compositor", "model"}},
-    {"aboutgen", {"sheetgen", "palettegen", "assets", "compositor", "model"}},
+    {"render", {"export", "random", "assets", "gif", "compositor", "model"}},
+    {"app", {"ui", "render", "export", "random", "assets", "gif", "compositor", "model"}},
+    // The generators' programs write their pictures with the program's image codec and GIF writer.
+    {"palettegen", {"assets", "gif", "compositor", "model"}},
+    {"sheetgen", {"assets", "gif", "compositor", "model"}},
+    {"aboutgen", {"sheetgen", "palettegen", "assets", "gif", "compositor", "model"}},
 };
 
 std::string library_of(const std::string& path) {

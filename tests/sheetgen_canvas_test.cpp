@@ -73,6 +73,56 @@ TEST(SheetgenCanvas, LightComesFromTheUpperLeft) {
     EXPECT_EQ(far.GetPixel(4, 4), skin_template[2]);
 }
 
+// Cloth keeps its lightest shade for where a near part's own rim faces the upper left: the
+// top-left corner of a block but not its straight sides, not beside a part painted over it, the
+// upper side of a band rising to the right but not of one falling, and never on a far part.
+TEST(SheetgenCanvas, ClothGlintsWhereItsOwnRimFacesTheLight) {
+    using Pixels = std::vector<std::pair<int, int>>;
+    enum Shape { blocks, rising, falling };
+    const struct {
+        const char* name;
+        Shape shape;
+        int bias;
+        Pixels glints;
+    } cases[] = {
+        {"near block under a block", blocks, 0, {{2, 2}, {6, 6}}},
+        {"far block under a block", blocks, 1, {}},
+        {"near band rising",
+         rising,
+         0,
+         {{11, 2}, {10, 3}, {9, 4}, {8, 5}, {7, 6}, {6, 7}, {5, 8}, {4, 9}, {3, 10}, {2, 11}}},
+        // Only its round upper end looks at the light.
+        {"near band falling", falling, 0, {{2, 2}}},
+        {"far band rising", rising, 1, {}},
+    };
+    for (const auto& c : cases) {
+        Canvas canvas(16, 16);
+        const PartStyle style{outline_black, outline_dark, c.bias};
+        canvas.begin_part(style);
+        if (c.shape == blocks) {
+            for (int y = 1; y <= 11; ++y) {
+                for (int x = 1; x <= 11; ++x) canvas.plot(x, y, Material::cloth);
+            }
+            canvas.begin_part(style);
+            for (int y = 5; y <= 8; ++y) {
+                for (int x = 5; x <= 8; ++x) canvas.plot(x, y, Material::cloth);
+            }
+        } else if (c.shape == rising) {
+            canvas.capsule({3, 12}, {12, 3}, 5, Material::cloth);
+        } else {
+            canvas.capsule({3, 3}, {12, 12}, 5, Material::cloth);
+        }
+        const Surface s = canvas.render();
+        Pixels glints;
+        for (int y = 0; y < 16; ++y) {
+            for (int x = 0; x < 16; ++x) {
+                if (s.GetPixel(x, y) == cloth_template[3]) glints.emplace_back(x, y);
+            }
+        }
+        EXPECT_EQ(glints, c.glints) << c.name;
+    }
+}
+
 TEST(SheetgenCanvas, StrokesAreAsThickAsAsked) {
     for (int thickness = 1; thickness <= 7; ++thickness) {
         Canvas c(20, 20);

@@ -7,9 +7,12 @@
 #include <string>
 
 #include "compositor/character_draw.h"
+#include "model/pose_catalogue.h"
 #include "sheetgen_support.h"
 #include "tools/sheetgen/character.h"
+#include "tools/sheetgen/damage_table.h"
 #include "tools/sheetgen/pose_art.h"
+#include "tools/sheetgen/pose_catalogue.h"
 
 namespace kelvara::sheetgen_test {
 namespace {
@@ -161,16 +164,87 @@ TEST(SheetgenPoses, EveryFaceClosesTheSeamOnEveryPose) {
     }
 }
 
-TEST(SheetgenPoses, TheCatalogueNamesEveryPoseOnce) {
-    std::set<std::string_view> names;
-    for (int i = 0; i < pose_count; ++i) {
-        const std::string_view name = sheetgen::pose_spec(i).name;
-        EXPECT_FALSE(name.empty()) << i;
-        EXPECT_TRUE(names.insert(name).second) << "pose " << i << " repeats " << name;
+// The cloth highlight is all the cloth matte option acts on, so every figure that can show it
+// does: a few glints, each one pixel thick, inside the outline, with a darker cloth shade right or
+// below it, the side away from the light.
+TEST(SheetgenPoses, ClothCatchesTheLightInAFewGlints) {
+    const struct {
+        const char* kind;
+        const std::vector<Surface>& frames;
+        int first, last;
+        int at_least;
+    } ranges[] = {
+        {"uniform pose", bodies().poses, 0, 111, 2},
+        {"pose in another outfit", bodies().poses, 112, 135, 2},
+        {"uniform damage figure", bodies().damage, 0, 21, 2},
+        // Burnt and frozen clothes have lost the highlight to the finish.
+        {"burnt or frozen figure", bodies().damage, 22, 23, 0},
+        // A vest can lie almost wholly under the arms.
+        {"damage figure in another outfit", bodies().damage, 24, 53, 0},
+    };
+    const Colour glint = cloth_template[3];
+    const auto is_darker_cloth = [](Colour c) { return is_cloth(c) && c != cloth_template[3]; };
+    for (const auto& r : ranges) {
+        for (int i = r.first; i <= r.last; ++i) {
+            const Surface& s = r.frames[i];
+            const auto at = [&](int x, int y) {
+                return key_at(s, x, y) ? key_color : s.GetPixel(x, y);
+            };
+            int glints = 0, cloth = 0;
+            for (int y = 0; y < s.height(); ++y) {
+                for (int x = 0; x < s.width(); ++x) {
+                    cloth += is_cloth(at(x, y)) ? 1 : 0;
+                    if (at(x, y) != glint) continue;
+                    ++glints;
+                    SCOPED_TRACE(testing::Message()
+                                 << r.kind << " " << i << " at " << x << "," << y);
+                    EXPECT_FALSE(key_at(s, x - 1, y) || key_at(s, x + 1, y) ||
+                                 key_at(s, x, y - 1) || key_at(s, x, y + 1));
+                    EXPECT_TRUE(is_darker_cloth(at(x + 1, y)) || is_darker_cloth(at(x, y + 1)));
+                    const bool along_row = at(x - 1, y) == glint || at(x + 1, y) == glint;
+                    const bool along_column = at(x, y - 1) == glint || at(x, y + 1) == glint;
+                    EXPECT_FALSE(along_row && along_column);
+                }
+            }
+            EXPECT_GE(glints, r.at_least) << r.kind << " " << i;
+            EXPECT_LE(glints * 8, cloth) << r.kind << " " << i << ": glints are no patches";
+        }
     }
-    for (const sheetgen::PoseCycle c : {sheetgen::walk_cycle, sheetgen::run_cycle}) {
-        EXPECT_GE(c.frames, 6);
-        EXPECT_LE(c.first + c.frames, sheetgen::first_other_outfit_pose);
+}
+
+bool same_joints(const sheetgen::Skeleton& a, const sheetgen::Skeleton& b) {
+    const auto limbs = [](const sheetgen::Skeleton& s) {
+        return std::array<Point, 10>{
+            s.neck,         s.pelvis,        s.far_arm.joint, s.far_arm.end,    s.near_arm.joint,
+            s.near_arm.end, s.far_leg.joint, s.far_leg.end,   s.near_leg.joint, s.near_leg.end};
+    };
+    return limbs(a) == limbs(b);
+}
+
+// The names come from the program's catalogue; an outfit's pose or damage figure is named after
+// the school-uniform one whose joints it takes, so a name always says what is drawn.
+TEST(SheetgenPoses, EveryPoseAndFigureCarriesTheCatalogueNameOfWhatIsDrawn) {
+    for (int i = 0; i < pose_count; ++i) {
+        EXPECT_EQ(sheetgen::pose_spec(i).name, catalogue::pose_names[static_cast<std::size_t>(i)]);
+    }
+    for (int i = 0; i < damage_pose_count; ++i) {
+        const sheetgen::DamageFigure f = sheetgen::damage_figure(i);
+        EXPECT_EQ(f.name, catalogue::damage_names[static_cast<std::size_t>(i)]);
+        if (i < sheetgen::first_other_outfit_damage) continue;
+        const std::string_view own = f.name.substr(f.name.find(": ") + 2);
+        int matches = 0;
+        for (int j = 0; j < sheetgen::first_other_outfit_damage; ++j) {
+            const sheetgen::DamageFigure school = sheetgen::damage_figure(j);
+            if (school.name == own) matches += same_joints(school.body, f.body) ? 1 : 100;
+        }
+        EXPECT_EQ(matches, 1) << "damage figure " << i << " " << f.name;
+    }
+    // The walk and run cycles are school-uniform poses, so they animate under any head.
+    for (const char* name : {"walk", "run"}) {
+        const auto a = catalogue::find_animation(name);
+        ASSERT_TRUE(a.has_value()) << name;
+        EXPECT_GE(a->count, 6);
+        for (const int pose : a->indices()) EXPECT_LT(pose, sheetgen::first_other_outfit_pose);
     }
 }
 

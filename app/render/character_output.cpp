@@ -19,12 +19,17 @@ CharacterOutput::CharacterOutput() {
 }
 
 Surface CharacterOutput::picture(const EditorState& selection, Colour background) {
+    return picture(selection, background, workspace_);
+}
+
+Surface CharacterOutput::picture(const EditorState& selection, Colour background,
+                                 Workspace& workspace) const {
     EditorState s = selection;
     s.palettes = art_->palettes;
     s.back_color = background;
     s.size_num = 1;  // the saved picture does not depend on the drawing size
-    render_character(art_->sheets, s, workspace_);
-    return export_image(workspace_.pre_pic, background);
+    render_character(art_->sheets, s, workspace);
+    return export_image(workspace.pre_pic, background);
 }
 
 QByteArray CharacterOutput::file_bytes(const EditorState& selection, const OutputStyle& style) {

@@ -26,6 +26,9 @@ class CharacterOutput {
   public:
     CharacterOutput();
 
+    // The same picture drawn in the caller's workspace, so that several can be drawn at once.
+    Surface picture(const EditorState& selection, Colour background, Workspace& workspace) const;
+
     // The 63 x 63 picture the save dialog would save, on the given background.
     Surface picture(const EditorState& selection, Colour background);
 

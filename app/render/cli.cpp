@@ -18,9 +18,9 @@ struct Command {
 
 // Every command of the renderer; a new command is a file with its function and a line here.
 const std::array commands = {
-    Command{"render", render_command},
-    Command{"random", random_command},
-    Command{"sheet", sheet_command},
+    Command{"render", render_command},   Command{"random", random_command},
+    Command{"sheet", sheet_command},     Command{"atlas", atlas_command},
+    Command{"animate", animate_command},
 };
 
 }  // namespace

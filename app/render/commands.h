@@ -11,5 +11,7 @@ namespace kelvara::cli {
 int render_command(const QStringList& arguments, QTextStream& out, QTextStream& err);
 int random_command(const QStringList& arguments, QTextStream& out, QTextStream& err);
 int sheet_command(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int atlas_command(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int animate_command(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 }  // namespace kelvara::cli

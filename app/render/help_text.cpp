@@ -11,6 +11,8 @@ QString general_help() {
         "  render   draw the character of a parameter file\n"
         "  random   draw many random characters with their parameter files\n"
         "  sheet    lay several characters out on one contact sheet\n"
+        "  atlas    every pose of one character in one sprite atlas, with its JSON\n"
+        "  animate  one animation of a character as a looping GIF\n"
         "Run 'kelvara-render COMMAND --help' for a command's options.\n"
         "\n"
         "Options:\n"
@@ -26,6 +28,8 @@ QString general_help() {
         "  render   パラメーターファイルのキャラクターを描く\n"
         "  random   ランダムなキャラクターをパラメーターファイルと一緒にたくさん描く\n"
         "  sheet    いくつかのキャラクターを一枚の一覧画像に並べる\n"
+        "  atlas    一人のキャラクターの全ポーズを一枚のスプライトアトラスとJSONに書く\n"
+        "  animate  キャラクターのアニメーションを一つ、ループするGIFに書く\n"
         "各コマンドのオプションは 'kelvara-render コマンド --help' で表示されます。\n"
         "  -h, --help   このヘルプを表示する\n"
         "  --version    バージョンを表示する\n"
@@ -40,7 +44,7 @@ QString render_help() {
         "options the file is the same, byte for byte, as the save dialog's image on grey.\n"
         "  -o OUT              output file (default: the name on the file's first line, in the\n"
         "                      current folder, with .bmp or .png)\n"
-        "  --background COLOUR grey (default), green, white, or a hex colour such as 336699\n"
+        "  --background C      grey (default), green, white, or a hex colour such as 336699\n"
         "  --scale N           enlarge by whole pixels, 1 to 8 (default 1)\n"
         "  --format FORMAT     bmp (default) or png\n"
         "  --transparent       with png: a see-through background instead of a colour\n"
@@ -109,6 +113,65 @@ QString sheet_help() {
         "  --scale 倍率    1から8の整数倍で拡大(既定 1)\n"
         "  --background 色 render と同じ(既定 グレー)\n"
         "  --jobs 数       同時に描く数(既定はコア数)\n");
+}
+
+QString atlas_help() {
+    return QStringLiteral(
+        "Usage: kelvara-render atlas PARAMS.txt -o OUT.png [--json OUT.json] [--scale N]\n"
+        "                            [--transparent] [--background COLOUR] [--columns C]\n"
+        "                            [--frames poses|damage|all]\n"
+        "Draws the character of a parameter file in every pose, then as every damage figure, and\n"
+        "lays the frames out row by row in one PNG. A JSON file describes the atlas for game\n"
+        "engines: each frame's rectangle, name, pose and duration, and the animations as tags.\n"
+        "  -o OUT.png          the atlas\n"
+        "  --json OUT.json     its description (default: the PNG's name with .json)\n"
+        "  --scale N           enlarge by whole pixels, 1 to 8 (default 1)\n"
+        "  --transparent       a see-through background instead of a colour\n"
+        "  --background COLOUR as for render (default grey)\n"
+        "  --columns C         frames per row, 1 to 256 (default 16)\n"
+        "  --frames SET        poses (136), damage (54) or all (default, 190)\n"
+        "\n"
+        "使い方: kelvara-render atlas パラメーター.txt -o 出力.png [--json 出力.json]\n"
+        "                            [--scale 倍率] [--transparent] [--background 色]\n"
+        "                            [--columns 列数] [--frames poses|damage|all]\n"
+        "パラメーターファイルのキャラクターを全ポーズ、続いて全だめーじポーズで描き、\n"
+        "一枚のPNGに行ごとに並べます。JSONファイルはゲームエンジン向けの説明で、各コマの\n"
+        "位置、名前、ポーズ、表示時間と、アニメーションのタグを書きます。\n"
+        "  -o 出力.png         アトラス\n"
+        "  --json 出力.json    その説明(省略時はPNGの名前に .json)\n"
+        "  --scale 倍率        1から8の整数倍で拡大(既定 1)\n"
+        "  --transparent       背景を透明にする\n"
+        "  --background 色     render と同じ(既定 グレー)\n"
+        "  --columns 列数      一行に並べるコマの数、1から256(既定 16)\n"
+        "  --frames 種類       poses(136)、damage(54)または all(既定、190)\n");
+}
+
+QString animate_help() {
+    return QStringLiteral(
+        "Usage: kelvara-render animate PARAMS.txt --animation NAME -o OUT.gif [--format gif|png]\n"
+        "                              [--scale N] [--transparent] [--background COLOUR]\n"
+        "       kelvara-render animate --list\n"
+        "Draws one animation of the pose catalogue (a walk, a run, a hit ...) with the character\n"
+        "of a parameter file, as a GIF that loops for ever with the catalogue's frame times.\n"
+        "  --animation NAME    which animation; --list prints every name and its frame count\n"
+        "  -o OUT              the GIF, or with --format png the frames side by side in one PNG\n"
+        "  --format FORMAT     gif (default) or png\n"
+        "  --scale N           enlarge by whole pixels, 1 to 8 (default 1)\n"
+        "  --transparent       a see-through background instead of a colour\n"
+        "  --background COLOUR as for render (default grey)\n"
+        "\n"
+        "使い方: kelvara-render animate パラメーター.txt --animation 名前 -o 出力.gif\n"
+        "                              [--format gif|png] [--scale 倍率] [--transparent]\n"
+        "                              [--background 色]\n"
+        "       kelvara-render animate --list\n"
+        "ポーズカタログのアニメーション(歩き、走り、やられ など)を一つ、パラメーター\n"
+        "ファイルのキャラクターで描き、カタログのコマ時間でループし続けるGIFに書きます。\n"
+        "  --animation 名前    アニメーションの名前。--list で全部の名前とコマ数を表示\n"
+        "  -o 出力             GIF、または --format png のときコマを横に並べた一枚のPNG\n"
+        "  --format 形式       gif(既定)または png\n"
+        "  --scale 倍率        1から8の整数倍で拡大(既定 1)\n"
+        "  --transparent       背景を透明にする\n"
+        "  --background 色     render と同じ(既定 グレー)\n");
 }
 
 }  // namespace kelvara::cli

@@ -9,5 +9,7 @@ QString general_help();
 QString render_help();
 QString random_help();
 QString sheet_help();
+QString atlas_help();
+QString animate_help();
 
 }  // namespace kelvara::cli

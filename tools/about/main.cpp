@@ -6,14 +6,14 @@
 
 #include "about_picture.h"
 #include "compositor/sheet_colours.h"
-#include "gif_writer.h"
+#include "gif/gif_writer.h"
 #include "icon_art.h"
 
 namespace {
 
 bool write_gif(const char* path) {
     const auto bytes =
-        kelvara::about::encode_gif(kelvara::about::draw_about_picture(), kelvara::key_color);
+        kelvara::gif::encode_gif(kelvara::about::draw_about_picture(), kelvara::key_color);
     QFile out(QString::fromLocal8Bit(path));
     return !bytes.empty() && out.open(QIODevice::WriteOnly) &&
            out.write(reinterpret_cast<const char*>(bytes.data()),

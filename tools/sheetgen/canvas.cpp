@@ -150,6 +150,47 @@ bool Canvas::is_edge(int x, int y, bool& against_empty) const {
     return edge;
 }
 
+// A lit pixel of a near part (no tone bias) on a material with a glint, just inside the part's
+// own outline above or left of it (not beside a part painted over it, which would throw shade),
+// where the silhouette faces the upper left: of the pixels around it that are not the part's
+// inside, more lie above it than below and more left than right. That is the rim that looks
+// straight at the light: the upper-left side of a rising stroke, the top-left corner of a block,
+// never a straight top or side.
+bool Canvas::faces_the_light(int x, int y, const std::vector<bool>& edge) const {
+    if (!contains(x, y) || edge[y * width_ + x]) return false;
+    const Pixel& p = at(x, y);
+    if (p.part == 0 || ramp_of(p.material).glint < 0 || parts_[p.part - 1].tone_bias != 0) {
+        return false;
+    }
+    const auto inside = [&](int nx, int ny) {
+        return contains(nx, ny) && at(nx, ny).part == p.part && !edge[ny * width_ + nx];
+    };
+    const auto own_outline = [&](int nx, int ny) {
+        return contains(nx, ny) && at(nx, ny).part == p.part && edge[ny * width_ + nx];
+    };
+    if (!inside(x + 1, y) || !inside(x, y + 1)) return false;
+    if (!own_outline(x - 1, y) && !own_outline(x, y - 1)) return false;
+    int nx = 0;
+    int ny = 0;
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            if (inside(x + dx, y + dy)) continue;
+            nx += dx;
+            ny += dy;
+        }
+    }
+    return nx < 0 && ny < 0;
+}
+
+// A glint always lies against a darker pixel of its own material, inward from the light, so it
+// never stands alone on a trim or a button.
+bool Canvas::catches_light(int x, int y, const std::vector<bool>& edge) const {
+    if (!faces_the_light(x, y, edge)) return false;
+    const auto lit = [&](int dx, int dy) { return faces_the_light(x + dx, y + dy, edge); };
+    const Material m = at(x, y).material;
+    return (material_at(x + 1, y) == m && !lit(1, 0)) || (material_at(x, y + 1) == m && !lit(0, 1));
+}
+
 // Light comes from the upper left: a pixel is lit where its part ends above or left of it and
 // shaded where the part ends below or right of it, which rounds every shape.
 Colour Canvas::shade(int x, int y, const std::vector<bool>& edge) const {
@@ -159,13 +200,14 @@ Colour Canvas::shade(int x, int y, const std::vector<bool>& edge) const {
         const int ny = y + dy;
         return !contains(nx, ny) || at(nx, ny).part != p.part || edge[ny * width_ + nx];
     };
+    const Ramp ramp = ramp_of(p.material);
+    if (catches_light(x, y, edge)) return ramp.tones[static_cast<std::size_t>(ramp.glint)];
     int offset = 0;
     if (ends(1, 0) || ends(0, 1)) {
         offset = ends(1, 0) && ends(0, 1) ? 2 : 1;
     } else if (ends(-1, 0) || ends(0, -1)) {
         offset = -1;
     }
-    const Ramp ramp = ramp_of(p.material);
     const int tone =
         std::clamp(ramp.base + offset + parts_[p.part - 1].tone_bias, 0, ramp.count - 1);
     return ramp.tones[tone];

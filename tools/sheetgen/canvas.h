@@ -63,6 +63,8 @@ class Canvas {
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
     const Pixel& at(int x, int y) const { return pixels_[y * width_ + x]; }
     bool is_edge(int x, int y, bool& against_empty) const;
+    bool faces_the_light(int x, int y, const std::vector<bool>& edge) const;
+    bool catches_light(int x, int y, const std::vector<bool>& edge) const;
     Colour shade(int x, int y, const std::vector<bool>& edge) const;
 
     int width_;

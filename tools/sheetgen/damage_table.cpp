@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "model/pose_catalogue.h"
 #include "tools/sheetgen/head_shape.h"
 #include "tools/sheetgen/stamp.h"
 
@@ -13,7 +14,6 @@ constexpr Hand F = Hand::fist;
 constexpr Hand O = Hand::open;
 
 struct Reaction {
-    std::string_view name;
     Skeleton body;
     HeadTurn turn;
     Point shift;  // the head's move from where the neck puts it
@@ -45,37 +45,37 @@ constexpr HeadTurn face_down = HeadTurn::face_down;
 // clang-format off
 constexpr Reaction reactions[] = {
     // 0..1 hit from the front
-    {"hit in the face",          S({38,34},{37,44}, {33,38},{29,34}, {45,37},{49,33}, {33,47},{31,51}, {40,47},{43,51}), up, {0,0}, Expression::gasp},
-    {"hit in the face, reeling", S({39,35},{37,45}, {34,39},{31,43}, {45,39},{50,37}, {33,48},{30,51}, {41,47},{46,50}), up, {0,0}, Expression::wince},
-    {"hit in the stomach",       S({31,36},{37,44}, {27,41},{28,45}, {35,42},{32,46}, {33,48},{31,51}, {40,47},{42,51}), up, {-4,2}, Expression::gasp},
-    {"buckling",                 S({31,38},{37,46}, {29,43},{31,47}, {35,44},{32,48}, {32,48},{30,51}, {42,48},{44,51}), up, {-3,2}, Expression::wince},
+    {S({38,34},{37,44}, {33,38},{29,34}, {45,37},{49,33}, {33,47},{31,51}, {40,47},{43,51}), up, {0,0}, Expression::gasp},
+    {S({39,35},{37,45}, {34,39},{31,43}, {45,39},{50,37}, {33,48},{30,51}, {41,47},{46,50}), up, {0,0}, Expression::wince},
+    {S({31,36},{37,44}, {27,41},{28,45}, {35,42},{32,46}, {33,48},{31,51}, {40,47},{42,51}), up, {-4,2}, Expression::gasp},
+    {S({31,38},{37,46}, {29,43},{31,47}, {35,44},{32,48}, {32,48},{30,51}, {42,48},{44,51}), up, {-3,2}, Expression::wince},
     // 4..5 hit from behind
-    {"hit in the back",          S({33,34},{38,44}, {37,38},{41,35}, {43,38},{48,36}, {32,47},{29,51}, {42,47},{45,50}), up, {0,0}, Expression::gasp},
-    {"pitched forward",          S({31,35},{38,44}, {35,39},{39,36}, {42,39},{47,38}, {29,47},{25,50}, {42,47},{47,49}), up, {-1,1}, Expression::wince},
+    {S({33,34},{38,44}, {37,38},{41,35}, {43,38},{48,36}, {32,47},{29,51}, {42,47},{45,50}), up, {0,0}, Expression::gasp},
+    {S({31,35},{38,44}, {35,39},{39,36}, {42,39},{47,38}, {29,47},{25,50}, {42,47},{47,49}), up, {-1,1}, Expression::wince},
     // 6..8 knocked back through the air
-    {"knocked back",             S({29,33},{41,41}, {24,38},{20,43}, {34,31},{36,25}, {44,45},{49,42}, {45,41},{48,36}), up, {-4,4}, Expression::gasp},
-    {"knocked back, on the back", S({24,38},{38,37}, {26,33},{29,29}, {28,43},{32,46}, {43,32},{49,29}, {44,38},{50,36}, O, O, true), face_up, {0,0}, Expression::wince},
-    {"knocked high, face down",  S({23,38},{38,37}, {25,43},{21,47}, {28,43},{33,46}, {43,33},{49,30}, {44,39},{50,41}), face_down, {0,0}, Expression::gasp},
+    {S({29,33},{41,41}, {24,38},{20,43}, {34,31},{36,25}, {44,45},{49,42}, {45,41},{48,36}), up, {-4,4}, Expression::gasp},
+    {S({24,38},{38,37}, {26,33},{29,29}, {28,43},{32,46}, {43,32},{49,29}, {44,38},{50,36}, O, O, true), face_up, {0,0}, Expression::wince},
+    {S({23,38},{38,37}, {25,43},{21,47}, {28,43},{33,46}, {43,33},{49,30}, {44,39},{50,41}), face_down, {0,0}, Expression::gasp},
     // 9..11 falling
-    {"falling backwards",        S({40,36},{35,45}, {44,33},{48,29}, {46,38},{49,36}, {29,43},{23,40}, {30,47},{24,46}), up, {1,0}, Expression::gasp},
-    {"falling forwards",         S({29,39},{39,41}, {24,43},{19,47}, {27,45},{22,49}, {44,44},{49,47}, {44,40},{50,41}), up, {0,0}, Expression::wince},
-    {"hitting the ground",       S({22,47},{35,47}, {24,42},{26,38}, {27,51},{33,51}, {40,40},{44,34}, {42,43},{48,40}, O, O, true), face_up, {0,0}, Expression::gasp},
+    {S({40,36},{35,45}, {44,33},{48,29}, {46,38},{49,36}, {29,43},{23,40}, {30,47},{24,46}), up, {1,0}, Expression::gasp},
+    {S({29,39},{39,41}, {24,43},{19,47}, {27,45},{22,49}, {44,44},{49,47}, {44,40},{50,41}), up, {0,0}, Expression::wince},
+    {S({22,47},{35,47}, {24,42},{26,38}, {27,51},{33,51}, {40,40},{44,34}, {42,43},{48,40}, O, O, true), face_up, {0,0}, Expression::gasp},
     // 12..15 lying
-    {"down on the back",         S({22,45},{37,45}, {25,40},{29,38}, {27,50},{32,50}, {42,42},{48,46}, {43,48},{49,50}, O, O, true), face_up, {0,0}, Expression::wince},
-    {"out cold on the back",     S({22,46},{37,46}, {26,41},{31,40}, {26,51},{20,51}, {44,44},{50,47}, {44,49},{50,50}, O, O, true), face_up, {0,0}, Expression::out_cold},
-    {"down on the face",         S({22,46},{37,46}, {26,51},{31,51}, {21,51},{16,51}, {43,49},{49,47}, {43,50},{49,51}), face_down, {0,0}, Expression::wince},
-    {"down on the face, reaching", S({23,47},{38,47}, {30,51},{35,51}, {17,50},{10,49}, {44,49},{50,48}, {44,46},{49,43}), face_down, {0,-1}, Expression::out_cold},
+    {S({22,45},{37,45}, {25,40},{29,38}, {27,50},{32,50}, {42,42},{48,46}, {43,48},{49,50}, O, O, true), face_up, {0,0}, Expression::wince},
+    {S({22,46},{37,46}, {26,41},{31,40}, {26,51},{20,51}, {44,44},{50,47}, {44,49},{50,50}, O, O, true), face_up, {0,0}, Expression::out_cold},
+    {S({22,46},{37,46}, {26,51},{31,51}, {21,51},{16,51}, {43,49},{49,47}, {43,50},{49,51}), face_down, {0,0}, Expression::wince},
+    {S({23,47},{38,47}, {30,51},{35,51}, {17,50},{10,49}, {44,49},{50,48}, {44,46},{49,43}), face_down, {0,-1}, Expression::out_cold},
     // 16..18 dizzy
-    {"dazed on one knee",        S({36,40},{38,48}, {31,44},{30,49}, {42,45},{40,50}, {32,46},{31,51}, {44,51},{47,51}, O, F), up, {0,0}, Expression::dazed},
-    {"dizzy, knees buckling",    S({34,34},{37,44}, {30,40},{27,45}, {41,40},{43,46}, {36,48},{31,51}, {37,48},{42,51}), up, {0,0}, Expression::dazed},
-    {"dizzy, tottering",         S({37,35},{36,45}, {32,39},{28,42}, {43,40},{47,44}, {33,47},{33,51}, {40,47},{45,50}), up, {1,0}, Expression::dazed},
+    {S({36,40},{38,48}, {31,44},{30,49}, {42,45},{40,50}, {32,46},{31,51}, {44,51},{47,51}, O, F), up, {0,0}, Expression::dazed},
+    {S({34,34},{37,44}, {30,40},{27,45}, {41,40},{43,46}, {36,48},{31,51}, {37,48},{42,51}), up, {0,0}, Expression::dazed},
+    {S({37,35},{36,45}, {32,39},{28,42}, {43,40},{47,44}, {33,47},{33,51}, {40,47},{45,50}), up, {1,0}, Expression::dazed},
     // 19..21 getting up
-    {"on hands and knees",       S({26,41},{40,41}, {26,46},{24,49}, {29,46},{28,49}, {38,51},{46,51}, {42,51},{49,50}), up, {-2,2}, Expression::wince},
-    {"up on one knee",           S({33,37},{38,46}, {30,42},{29,46}, {40,43},{34,47}, {30,46},{30,51}, {40,51},{47,51}), up, {0,0}, Expression::wince},
-    {"pushing up off the knees", S({34,35},{38,45}, {30,41},{30,46}, {37,42},{34,46}, {31,47},{29,51}, {40,47},{42,51}), up, {0,0}, Expression::gasp},
+    {S({26,41},{40,41}, {26,46},{24,49}, {29,46},{28,49}, {38,51},{46,51}, {42,51},{49,50}), up, {-2,2}, Expression::wince},
+    {S({33,37},{38,46}, {30,42},{29,46}, {40,43},{34,47}, {30,46},{30,51}, {40,51},{47,51}), up, {0,0}, Expression::wince},
+    {S({34,35},{38,45}, {30,41},{30,46}, {37,42},{34,46}, {31,47},{29,51}, {40,47},{42,51}), up, {0,0}, Expression::gasp},
     // 22..23 burnt and frozen
-    {"burnt to a crisp",         S({35,34},{36,44}, {29,39},{26,43}, {41,39},{44,43}, {33,48},{32,51}, {39,48},{40,51}), up, {0,0}, Expression::charred, Finish::burnt},
-    {"frozen mid-stride",        S({34,34},{37,44}, {30,39},{28,35}, {41,39},{45,42}, {31,46},{27,50}, {42,47},{47,50}, F, F), up, {0,0}, Expression::wince, Finish::frozen},
+    {S({35,34},{36,44}, {29,39},{26,43}, {41,39},{44,43}, {33,48},{32,51}, {39,48},{40,51}), up, {0,0}, Expression::charred, Finish::burnt},
+    {S({34,34},{37,44}, {30,39},{28,35}, {41,39},{45,42}, {31,46},{27,50}, {42,47},{47,50}, F, F), up, {0,0}, Expression::wince, Finish::frozen},
 };
 // clang-format on
 
@@ -126,7 +126,13 @@ DamageFigure damage_figure(int index) {
     const Worn worn =
         uniform ? Worn{Outfit::school, index} : other_figures[index - first_other_outfit_damage];
     const Reaction& r = reactions[worn.reaction];
-    return {r.name, r.body, worn.outfit, head_corner(r), r.turn, r.look, r.finish};
+    return {catalogue::damage_names.at(static_cast<std::size_t>(index)),
+            r.body,
+            worn.outfit,
+            head_corner(r),
+            r.turn,
+            r.look,
+            r.finish};
 }
 
 Surface draw_damage(const DamageFigure& figure) {

@@ -22,11 +22,14 @@ enum class Material : std::uint8_t {
     prop
 };
 
-// The shades of a material from light to dark, and the one a plain lit pixel takes.
+// The shades of a material from light to dark, and the one a plain lit pixel takes. A material
+// whose lit shade is not its lightest keeps that lightest one as a glint, for the few pixels
+// where the light catches the form squarely (-1: none).
 struct Ramp {
     std::array<Colour, 4> tones;
     int count;
     int base;
+    int glint = -1;
 };
 
 constexpr Ramp ramp_of(Material m) {
@@ -36,9 +39,12 @@ constexpr Ramp ramp_of(Material m) {
         case Material::hair:
             return {{hair_template[0], hair_template[1], hair_template[2]}, 3, 1};
         case Material::cloth:
-            // The cloth templates run dark to light; ramps run light to dark.
-            return {
-                {cloth_template[3], cloth_template[2], cloth_template[1], cloth_template[0]}, 4, 2};
+            // The cloth templates run dark to light; ramps run light to dark. The highlight is
+            // the glint, so the cloth matte option has something to flatten.
+            return {{cloth_template[3], cloth_template[2], cloth_template[1], cloth_template[0]},
+                    4,
+                    2,
+                    0};
         case Material::pants:
             return {{pants_template[2], pants_template[1], pants_template[0]}, 3, 1};
         case Material::trim:

@@ -8,9 +8,9 @@
 
 namespace kelvara::sheetgen {
 
-// Every pose of the pose sheet, by name: the joints of the figure, the mouth the body carries
-// under the face, what the fighter holds, and the outfit. The drawing rules are in body_art; this
-// is the data a pose is made of.
+// Every pose of the pose sheet, named in the model's catalogue: the joints of the figure, the mouth
+// the body carries under the face, what the fighter holds, and the outfit. The drawing rules are in
+// body_art; this is the data a pose is made of.
 struct PoseSpec {
     std::string_view name;
     Skeleton body;
@@ -26,13 +26,5 @@ struct PoseSpec {
 constexpr int first_other_outfit_pose = last_school_uniform_pose + 1;
 
 const PoseSpec& pose_spec(int index);
-
-// A run of poses that loops, for animating a walk or a run.
-struct PoseCycle {
-    int first;
-    int frames;
-};
-constexpr PoseCycle walk_cycle{4, 8};
-constexpr PoseCycle run_cycle{12, 6};
 
 }  // namespace kelvara::sheetgen

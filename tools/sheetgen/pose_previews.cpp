@@ -1,6 +1,7 @@
 #include "tools/sheetgen/pose_previews.h"
 
 #include "compositor/sheets.h"
+#include "model/pose_catalogue.h"
 #include "tools/sheetgen/character.h"
 #include "tools/sheetgen/pose_catalogue.h"
 #include "tools/sheetgen/preview_grid.h"
@@ -15,9 +16,9 @@ constexpr int shown_characters[] = {0, 215, 420, 650};
 
 using Items = std::vector<std::pair<int, Surface>>;
 
-Items cycle(const PoseCycle& c, int character, const Palettes& palettes) {
+Items cycle(std::string_view animation, int character, const Palettes& palettes) {
     Items items;
-    for (int pose = c.first; pose < c.first + c.frames; ++pose) {
+    for (const int pose : catalogue::find_animation(animation)->indices()) {
         items.emplace_back(pose, recoloured(character_on_pose(character, pose), 7, palettes));
     }
     return items;
@@ -38,9 +39,10 @@ std::vector<std::pair<std::string, Surface>> pose_preview_sheets(const Palettes&
         out.emplace_back("poses_" + std::to_string(character) + "_x3.png",
                          grid(poses, figure_crop, 3, 14));
     }
-    Items strips = cycle(walk_cycle, 0, palettes);
-    for (auto& item : cycle(run_cycle, 0, palettes)) strips.push_back(std::move(item));
-    out.emplace_back("walk_run_x6.png", grid(strips, figure_crop, 6, walk_cycle.frames));
+    Items strips = cycle("walk", 0, palettes);
+    const int columns = static_cast<int>(strips.size());
+    for (auto& item : cycle("run", 0, palettes)) strips.push_back(std::move(item));
+    out.emplace_back("walk_run_x6.png", grid(strips, figure_crop, 6, columns));
 
     Items damage;
     for (int i = 0; i < damage_pose_count; ++i) {

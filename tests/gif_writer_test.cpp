@@ -1,0 +1,117 @@
+// The GIF writer against Qt's decoder: every pixel of pictures that fill the LZW code table many
+// times, and animations with their frame times, loop and transparency.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageReader>
+
+#include "compositor/sheet_colours.h"
+#include "gif/gif_writer.h"
+
+namespace kelvara {
+namespace {
+
+struct Decoded {
+    std::vector<QImage> frames;
+    std::vector<int> delays_ms;
+    int loop_count = 0;
+};
+
+Decoded decode(const std::vector<std::uint8_t>& bytes) {
+    QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()));
+    QBuffer buffer(&data);
+    QImageReader reader(&buffer, "gif");
+    Decoded d;
+    d.loop_count = reader.loopCount();
+    for (QImage image = reader.read(); !image.isNull(); image = reader.read()) {
+        d.frames.push_back(image.convertToFormat(QImage::Format_ARGB32));
+        d.delays_ms.push_back(reader.nextImageDelay());
+    }
+    return d;
+}
+
+// The decoded picture equals the surface; the transparent colour, if any, is see-through.
+void expect_same(const QImage& image, const Surface& s, std::optional<Colour> transparent) {
+    ASSERT_EQ(image.size(), QSize(s.width(), s.height()));
+    for (int y = 0; y < s.height(); ++y) {
+        for (int x = 0; x < s.width(); ++x) {
+            const Colour c = s.GetPixel(x, y);
+            const QRgb p = image.pixel(x, y);
+            if (transparent && c == *transparent) {
+                ASSERT_EQ(qAlpha(p), 0) << x << "," << y;
+            } else {
+                ASSERT_EQ(qAlpha(p), 255) << x << "," << y;
+                ASSERT_EQ(RGB(qRed(p), qGreen(p), qBlue(p)), c) << x << "," << y;
+            }
+        }
+    }
+}
+
+// Runs of one colour, stretches of noise and repeated patterns, in `colours` colours.
+Surface mixed_picture(int w, int h, int colours, std::uint32_t seed) {
+    Surface s(w, h, key_color);
+    std::uint32_t r = seed;
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            r = r * 1103515245u + 12345u;
+            const int k = (y / 7) % 3 == 0   ? (x / 9) % colours
+                          : (y / 7) % 3 == 1 ? static_cast<int>((r >> 16) % colours)
+                                             : (x * 3 + y) % colours;
+            s.SetPixel(x, y, RGB(k, 255 - k, (k * 37) % 256));
+        }
+    }
+    return s;
+}
+
+TEST(GifWriter, StillPicturesOfEverySizeAndColourCountDecodeExactly) {
+    struct Case {
+        int w, h, colours;
+    };
+    // From the smallest colour table (two bits) to a full one, and large enough for the code table
+    // to fill up and start afresh several times.
+    for (const Case c : {Case{1, 1, 1}, Case{5, 3, 2}, Case{17, 9, 4}, Case{64, 64, 31},
+                         Case{300, 200, 255}, Case{120, 90, 129}}) {
+        SCOPED_TRACE(testing::Message() << c.w << "x" << c.h << " " << c.colours);
+        const Surface s = mixed_picture(c.w, c.h, c.colours, 7);
+        const Decoded d = decode(gif::encode_gif(s, key_color));
+        ASSERT_EQ(d.frames.size(), 1u);
+        expect_same(d.frames[0], s, key_color);
+    }
+}
+
+TEST(GifWriter, AnimationKeepsFramesTimesAndLoopsForEver) {
+    std::vector<gif::GifFrame> frames = {{mixed_picture(40, 30, 20, 1), 120},
+                                         {mixed_picture(40, 30, 20, 2), 80},
+                                         {mixed_picture(40, 30, 20, 3), 500}};
+    // A see-through patch where the frame before is opaque: the earlier frame must not show
+    // through it.
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 6; ++x) frames[1].picture.SetPixel(x, y, key_color);
+    }
+    for (const bool transparent : {false, true}) {
+        SCOPED_TRACE(transparent);
+        const auto key = transparent ? std::optional<Colour>(key_color) : std::nullopt;
+        const Decoded d = decode(gif::encode_animation(frames, key));
+        ASSERT_EQ(d.frames.size(), 3u);
+        EXPECT_EQ(d.delays_ms, (std::vector<int>{120, 80, 500}));
+        EXPECT_EQ(d.loop_count, -1) << "loops for ever";
+        for (std::size_t k = 0; k < 3; ++k) expect_same(d.frames[k], frames[k].picture, key);
+    }
+}
+
+TEST(GifWriter, RefusesWhatAGifCannotHold) {
+    Surface many(30, 30, key_color);
+    for (int i = 0; i < 900; ++i) many.bits()[static_cast<std::size_t>(i)] = static_cast<Colour>(i);
+    EXPECT_TRUE(gif::encode_animation({{many, 100}}, std::nullopt).empty());
+    EXPECT_TRUE(gif::encode_animation({}, std::nullopt).empty());
+    const std::vector<gif::GifFrame> sizes = {{Surface(4, 4, key_color), 100},
+                                              {Surface(4, 5, key_color), 100}};
+    EXPECT_TRUE(gif::encode_animation(sizes, std::nullopt).empty());
+    // 256 colours fit exactly, the transparent one among them.
+    const Surface full = mixed_picture(64, 8, 255, 3);
+    EXPECT_FALSE(gif::encode_animation({{full, 100}}, key_color).empty());
+}
+
+}  // namespace
+}  // namespace kelvara
