@@ -180,7 +180,7 @@ struct BatchCli : Batch {
 };
 
 // The jobs change how fast, never what: the same seed gives the same files with 1 and 4 jobs, and
-// a contact sheet is the same with 1 and 3.
+// a contact sheet and a sprite atlas are the same with 1 and 3.
 TEST_F(BatchCli, TheFilesDoNotDependOnTheJobs) {
     for (int jobs : {1, 4}) {
         const QString out = path(QStringLiteral("j%1").arg(jobs));
@@ -221,6 +221,18 @@ TEST_F(BatchCli, TheFilesDoNotDependOnTheJobs) {
               0);
     EXPECT_EQ(s1.copy(4 * 63, 5 * 63, 63, 63).convertToFormat(QImage::Format_RGB32),
               QImage(path(QStringLiteral("last.png"))).convertToFormat(QImage::Format_RGB32));
+
+    // A sprite atlas, every frame drawn by whichever job: the same bytes with 1 and 3 jobs.
+    for (const QString& jobs : {QStringLiteral("1"), QStringLiteral("3")}) {
+        const CliRun r =
+            run_cli({QStringLiteral("atlas"), path(QStringLiteral("j1/kelvara_07.txt")),
+                     QStringLiteral("-o"), path(QStringLiteral("atlas%1.png").arg(jobs)),
+                     QStringLiteral("--transparent"), QStringLiteral("--jobs"), jobs});
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    }
+    const QByteArray atlas = read_all(path(QStringLiteral("atlas1.png")));
+    EXPECT_FALSE(atlas.isEmpty());
+    EXPECT_EQ(read_all(path(QStringLiteral("atlas3.png"))), atlas);
 }
 
 TEST_F(BatchCli, BadJobsAndUnwritableFolders) {

@@ -119,7 +119,7 @@ QString atlas_help() {
     return QStringLiteral(
         "Usage: kelvara-render atlas PARAMS.txt -o OUT.png [--json OUT.json] [--scale N]\n"
         "                            [--transparent] [--background COLOUR] [--columns C]\n"
-        "                            [--frames poses|damage|all]\n"
+        "                            [--frames poses|damage|all] [--jobs N]\n"
         "Draws the character of a parameter file in every pose, then as every damage figure, and\n"
         "lays the frames out row by row in one PNG. A JSON file describes the atlas for game\n"
         "engines: each frame's rectangle, name, pose and duration, and the animations as tags.\n"
@@ -130,10 +130,11 @@ QString atlas_help() {
         "  --background COLOUR as for render (default grey)\n"
         "  --columns C         frames per row, 1 to 256 (default 16)\n"
         "  --frames SET        poses (136), damage (54) or all (default, 190)\n"
+        "  --jobs N            frames drawn at once (default: one per core)\n"
         "\n"
         "使い方: kelvara-render atlas パラメーター.txt -o 出力.png [--json 出力.json]\n"
         "                            [--scale 倍率] [--transparent] [--background 色]\n"
-        "                            [--columns 列数] [--frames poses|damage|all]\n"
+        "                            [--columns 列数] [--frames poses|damage|all] [--jobs 数]\n"
         "パラメーターファイルのキャラクターを全ポーズ、続いて全だめーじポーズで描き、\n"
         "一枚のPNGに行ごとに並べます。JSONファイルはゲームエンジン向けの説明で、各コマの\n"
         "位置、名前、ポーズ、表示時間と、アニメーションのタグを書きます。\n"
@@ -143,7 +144,8 @@ QString atlas_help() {
         "  --transparent       背景を透明にする\n"
         "  --background 色     render と同じ(既定 グレー)\n"
         "  --columns 列数      一行に並べるコマの数、1から256(既定 16)\n"
-        "  --frames 種類       poses(136)、damage(54)または all(既定、190)\n");
+        "  --frames 種類       poses(136)、damage(54)または all(既定、190)\n"
+        "  --jobs 数           同時に描くコマの数(既定はコア数)\n");
 }
 
 QString animate_help() {
