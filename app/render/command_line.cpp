@@ -3,8 +3,8 @@
 #include "compositor/sheet_colours.h"
 #include "export/atomic_write.h"
 #include "export/file_error.h"
-#include "parallel_render.h"
 #include "model/editor_state.h"
+#include "parallel_render.h"
 
 namespace kelvara::cli {
 

@@ -16,9 +16,13 @@ int default_jobs() {
     return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
 }
 
+int jobs_for(int count, int jobs) {
+    return std::clamp(jobs, 1, std::max(1, count));
+}
+
 QString run_parallel(int count, int jobs, const std::function<QString(int index, int job)>& work,
                      const std::function<void(int done)>& progress, int progress_interval_ms) {
-    jobs = std::clamp(jobs, 1, std::max(1, count));
+    jobs = jobs_for(count, jobs);
     std::atomic<int> next{0};
     std::atomic<int> done{0};
     std::atomic<bool> failed{false};
@@ -82,7 +86,8 @@ std::vector<Surface> draw_pictures(const CharacterOutput& output,
                                    const std::vector<EditorState>& selections, Colour background,
                                    int jobs) {
     std::vector<Surface> pictures(selections.size(), Surface(1, 1, background));
-    std::vector<CharacterOutput> outputs(static_cast<std::size_t>(std::max(1, jobs)), output);
+    std::vector<CharacterOutput> outputs(
+        static_cast<std::size_t>(jobs_for(static_cast<int>(selections.size()), jobs)), output);
     run_parallel(static_cast<int>(selections.size()), jobs, [&](int i, int job) {
         const auto k = static_cast<std::size_t>(i);
         pictures[k] = outputs[static_cast<std::size_t>(job)].picture(selections[k], background);

@@ -11,6 +11,10 @@ namespace kelvara::cli {
 // How many jobs to run when none are asked for: one per core.
 int default_jobs();
 
+// The number of threads run_parallel starts for count indices: jobs, but at least one and no more
+// than there are indices. Size per-job scratch state with it.
+int jobs_for(int count, int jobs);
+
 // Runs work(index, job) for every index from 0 to count - 1 on `jobs` threads, job being the
 // number (0 .. jobs - 1) of the thread that runs it, so that each job can keep its own scratch
 // state. Indices are handed out in increasing order. After a failure (work returns a non-empty

@@ -39,7 +39,8 @@ QString write_random_batch(const RandomBatch& batch, const QString& folder, Colo
                            int jobs, const CharacterOutput& output, QTextStream& err,
                            bool progress) {
     BatchWriter writer(folder);
-    std::vector<CharacterOutput> outputs(static_cast<std::size_t>(std::max(1, jobs)), output);
+    std::vector<CharacterOutput> outputs(static_cast<std::size_t>(jobs_for(batch.size(), jobs)),
+                                         output);
     auto one = [&](int i, int job) -> QString {
         const EditorState s = batch.selection(i);
         const QString name = batch.name(i);

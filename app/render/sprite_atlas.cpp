@@ -75,7 +75,7 @@ Surface draw_atlas(const CharacterOutput& output, const EditorState& selection,
     Surface atlas(layout.width(), layout.height(), ground_of(style));
     const auto count = static_cast<int>(frames.size());
     std::vector<Surface> pictures(frames.size(), Surface(1, 1, ground_of(style)));
-    std::vector<Workspace> workspaces(static_cast<std::size_t>(std::max(1, jobs)));
+    std::vector<Workspace> workspaces(static_cast<std::size_t>(jobs_for(count, jobs)));
     run_parallel(count, jobs, [&](int k, int job) {
         const auto i = static_cast<std::size_t>(k);
         pictures[i] = draw_sprite(output, selection, frames[i], style,
