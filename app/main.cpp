@@ -6,6 +6,19 @@
 #include "editor/char_tool.h"
 #include "info_options.h"
 
+namespace {
+
+// The parameter file named on the command line, if any: the first argument that is not an
+// option (Qt has already taken its own options out).
+QString parameter_file_argument(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (!arguments[i].startsWith(QLatin1Char('-'))) return arguments[i];
+    }
+    return {};
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     if (const auto status = kelvara::answer_info_options(argc, argv)) return *status;
     QApplication app(argc, argv);
@@ -17,6 +30,12 @@ int main(int argc, char* argv[]) {
             window.move(area.center() - window.rect().center());
         }
         window.show();
+        // A file that cannot be opened is reported, and the window starts with its usual
+        // character.
+        if (const QString file = parameter_file_argument(QCoreApplication::arguments());
+            !file.isEmpty()) {
+            window.open_parameter_file(file);
+        }
         return app.exec();
     } catch (const std::exception& e) {
         // Only a broken build gets here (an embedded image could not be decoded).

@@ -23,8 +23,6 @@ class Surface {
 
     Colour BackColor() const { return back_color_; }
     void setBackColor(Colour c) { back_color_ = c; }
-    bool Visible() const { return visible_; }
-    void setVisible(bool v) { visible_ = v; }
 
     // Fills the surface with its back colour.
     void Cls();
@@ -67,7 +65,6 @@ class Surface {
     int width_ = 0;
     int height_ = 0;
     Colour back_color_ = 0;
-    bool visible_ = true;
     std::vector<Colour> pixels_;
 };
 

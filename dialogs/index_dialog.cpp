@@ -1,7 +1,6 @@
 #include "dialogs/index_dialog.h"
 
 #include <QPushButton>
-#include <QScrollBar>
 
 #include "editor/char_tool.h"
 #include "editor/placement.h"
@@ -64,16 +63,8 @@ Index_Dialog::Index_Dialog(CharTool& main_window) : UnloadingDialog(main_window)
 }
 
 void Index_Dialog::jump_button_Click(int row) {
-    const int n = families::table[row].first;
-    // Damage poses are complete figures with no face or hair to choose: the jump only closes.
-    if (owner.state.type_flg == 0) {
-        owner.draw_flg = vb_false;
-        owner.face_type->setValue(n);
-        owner.hair_type->setValue(n);
-        owner.draw_flg = vb_true;
-        owner.compose_head();
-        owner.Character_draw();
-    }
+    // On damage poses the window ignores the jump, and the dialog only closes.
+    owner.jump_to_character(families::table[row].first);
     unload();
 }
 

@@ -28,6 +28,8 @@ CharTool::CharTool(QWidget* parent)
     connect_handlers();
     Form_Load();
     setWindowIcon(window_icon());
+    // A parameter file dropped on the window opens its character.
+    setAcceptDrops(true);
     // The client area is 544 x 456 under the menu bar; the window cannot be resized.
     setFixedSize(sizeHint());
 }
@@ -51,13 +53,6 @@ void CharTool::Form_Load() {
     draw_flg = vb_true;
     face_max = last_face;
     hair_max = last_face;
-
-    // The window's size is fixed by its layout: the client area is 544 x 456.
-
-    for (Surface* s : {&ws_.face_pic, &ws_.hair_pic, &ws_.pre_cloth_pic, &ws_.pre_hair_pic,
-                       &ws_.pre_face_pic, &ws_.pre_hair_mask, &ws_.pre_pic}) {
-        s->setVisible(false);
-    }
 
     // The spin's rest position. Its handler draws once with nothing cut yet; the reset below
     // replaces that drawing.
@@ -90,20 +85,45 @@ void CharTool::Form_Load() {
     reset_Click();
 }
 
-void CharTool::reset_Click() {
-    draw_flg = vb_false;
-    if (state.type_flg == 0) {
-        face_type->setValue(0);
-        hair_type->setValue(0);
+EditorState CharTool::reset_selection(Int16 type) const {
+    EditorState target = state;
+    for (const RandomItemInfo& info : random_items) {
+        const bool locked =
+            type != 0 && (info.item == RandomItem::face || info.item == RandomItem::hair);
+        if (!locked) target.*info.value = 0;
     }
-    hair_color->setValue(0);
-    eye_color->setValue(0);
-    cloth_type->setValue(0);
-    cloth_color->setValue(0);
-    body_color->setValue(0);
-    pants_color->setValue(0);
-    accessory_color->setValue(0);
-    line_color->setValue(0);
+    target.type_flg = type;
+    return target;
+}
+
+void CharTool::reset_Click() {
+    apply_selection(reset_selection(state.type_flg));
+}
+
+namespace {
+
+// An On/Off pair: the first button is On.
+void set_option(const std::array<QRadioButton*, 2>& buttons, Int16& flag, Int16 value) {
+    flag = value != 0 ? vb_true : vb_false;
+    buttons[flag != 0 ? 0 : 1]->setChecked(true);
+}
+
+}  // namespace
+
+void CharTool::apply_selection(const EditorState& target) {
+    draw_flg = vb_false;
+    if (target.type_flg != state.type_flg) switch_type(target.type_flg);
+    for (const RandomItemInfo& info : random_items) bar_of(info.item)->setValue(target.*info.value);
+    set_option(eye_optjion_b, state.eye_grey_flg, target.eye_grey_flg);
+    set_option(body_c_option_b, state.body_matte_flg, target.body_matte_flg);
+    set_option(cloth_c1_option_b, state.cloth_matte_flg, target.cloth_matte_flg);
+    if (target.size_num >= 1 && target.size_num <= static_cast<int>(size_button.size())) {
+        state.size_num = target.size_num;
+        size_button[static_cast<std::size_t>(target.size_num - 1)]->setChecked(true);
+    }
+    state.back_color = target.back_color;
+    // The stepper's rest position; it is already there unless its own handler is running.
+    face_hair_Scroll->setValue(1);
     draw_flg = vb_true;
 
     compose_head();

@@ -9,9 +9,12 @@
 #include "compositor/workspace.h"
 #include "editor/unloading_dialog.h"
 #include "model/editor_state.h"
+#include "model/random_items.h"
 #include "random/random_source.h"
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QButtonGroup;
 class QMenu;
 class QFrame;
@@ -32,8 +35,10 @@ class SurfaceView;
 //
 // Handlers keep the names by which the rest of the program knows them (face_type_Change,
 // reset_Click ...). A value set on a control from code runs the control's handler at once, nested,
-// and only when the value changes; multi-change operations clear draw_flg so that those nested
-// handlers do not draw, then draw once themselves.
+// and only when the value changes. Every operation that changes several selections at once goes
+// through apply_selection, which clears draw_flg so that those nested handlers do not draw, then
+// draws once. The controls are private: dialogs use the named operations, and tests find the
+// controls by their object names.
 class CharTool : public QMainWindow {
     Q_OBJECT
   public:
@@ -47,6 +52,113 @@ class CharTool : public QMainWindow {
     Int16 hair_max = 0;
     Int16 face_front_flg = vb_false;
 
+    const Workspace& workspace() const { return ws_; }
+    const Sheets& sheets() const { return sheets_; }
+    RandomSource& random_source() { return rnd_; }
+
+    // How many times the character was drawn and the head composed; lets callers check that an
+    // operation drew exactly once.
+    int draw_count() const { return draw_count_; }
+    int compose_count() const { return compose_count_; }
+
+    void compose_head();
+    void Character_draw();
+    void set_school_name();
+
+    // Sets every control to the character of target, as if the user had chosen each value: the
+    // sprite type, the ten selectors, the three options, the drawing size and the background. The
+    // controls' change handlers run nested and only store, show and cut; then the head is
+    // composed and the character drawn once. Random flags are not part of a character and stay.
+    void apply_selection(const EditorState& target);
+    // Face and hair together to one character number (the index dialog's jumps).
+    void jump_to_character(int number);
+    // Loads a parameter file as the window's character. A file that cannot be read or is
+    // malformed is reported in a message box naming the file and the line at fault, and the
+    // character stays as it was. Returns whether the file was loaded.
+    bool open_parameter_file(const QString& path);
+
+    // Opens a dialog: it is loaded afresh and shown beside the main window without waiting, and
+    // the main window takes no input until it closes.
+    template <typename Dialog>
+    Dialog* open_dialog() {
+        auto* dialog = new Dialog(*this);
+        show_dialog(dialog);
+        return dialog;
+    }
+    // The dialog that is open, if any.
+    UnloadingDialog* open_dialog_window() const { return open_dialog_; }
+    // Called by a dialog once it has unloaded and is hidden: the main window takes the keyboard.
+    void dialog_unloaded();
+
+    // The menu items that open dialogs; each dialog's file defines its item's handler.
+    void m_save_Click();
+    void m_index_Click();
+    void m_random_Click();
+    void m_backcolor_Click();
+    void m_version_Click();
+
+  public slots:
+    void reset_Click();
+    void random_Click();
+    void m_end_Click();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void face_type_Change();
+    void hair_type_Change();
+    void cloth_type_Change();
+    void face_hair_Scroll_Change();
+    void face_hair_min_Click();
+    void face_hair_max_Click();
+    void face_hair_down_Click();
+    void face_hair_up_Click();
+    void size_button_Click(int index);
+    void type_button_Click(int index);
+
+    void hair_color_Change();
+    void eye_color_Change();
+    void accessory_color_Change();
+    void body_color_Change();
+    void cloth_color_Change();
+    void pants_color_Change();
+    void line_color_Change();
+    void eye_optjion_b_Click(int index);
+    void body_c_option_b_Click(int index);
+    void cloth_c1_option_b_Click(int index);
+
+    void build_controls();
+    void build_names(QWidget* client);
+    void build_face_and_hair(QWidget* client);
+    void build_colours_and_options(QWidget* client);
+    void build_pose_type_and_size(QWidget* client);
+    void build_cloth_colours(QWidget* client);
+    void group_options();
+    void build_menus();
+    void set_fonts();
+    void set_focus_order();
+    void connect_handlers();
+    void show_dialog(UnloadingDialog* dialog);
+    void Form_Load();
+
+    void cut_pose_cell_for_type(int pose);
+    // Switches the sprite type: the face-and-hair controls lock or unlock, the pose range follows
+    // and the pose shown is cut from the other sheet.
+    void switch_type(Int16 type);
+    // The selection that reset leaves under a sprite type: face and hair (on face poses), pose and
+    // colours at 0.
+    EditorState reset_selection(Int16 type) const;
+    // Shared tail of the colour selectors: store, show, draw.
+    void colour_changed(QScrollBar* bar, Int16& field, QLabel* readout);
+    void option_clicked(int index, Int16& flag);
+    void set_face_hair_controls_enabled(bool enabled);
+    // Face and hair together, drawn once.
+    void jump_face_and_hair(int face, int hair);
+    QScrollBar* bar_of(RandomItem item) const { return item_bar_[static_cast<std::size_t>(item)]; }
+
     // Controls, by the names the handlers use.
     QScrollBar* face_type = nullptr;
     QScrollBar* hair_type = nullptr;
@@ -59,6 +171,8 @@ class CharTool : public QMainWindow {
     QScrollBar* cloth_color = nullptr;
     QScrollBar* pants_color = nullptr;
     QScrollBar* line_color = nullptr;
+    // Each random item's bar, indexed by RandomItem.
+    std::array<QScrollBar*, random_items.size()> item_bar_{};
     QPushButton* face_hair_min = nullptr;
     QPushButton* face_hair_down = nullptr;
     QPushButton* face_hair_up = nullptr;
@@ -104,92 +218,6 @@ class CharTool : public QMainWindow {
     QAction* m_backcolor = nullptr;
     QMenu* m_help = nullptr;
     QAction* m_version = nullptr;
-
-    const Workspace& workspace() const { return ws_; }
-    const Sheets& sheets() const { return sheets_; }
-    RandomSource& random_source() { return rnd_; }
-
-    // How many times the character was drawn and the head composed; lets callers check that an
-    // operation drew exactly once.
-    int draw_count() const { return draw_count_; }
-    int compose_count() const { return compose_count_; }
-
-    void compose_head();
-    void Character_draw();
-    void set_school_name();
-
-    // A whole number from 0 to number, both included, from the program's generator.
-    Int16 cal_random(Int16 number);
-
-    // Opens a dialog: the main window is disabled and the dialog, loaded afresh, is shown beside
-    // it without waiting; the dialog enables the main window again when it closes.
-    template <typename Dialog>
-    Dialog* open_dialog() {
-        setEnabled(false);
-        auto* dialog = new Dialog(*this);
-        show_dialog(dialog);
-        return dialog;
-    }
-    // The dialog that is open, if any.
-    UnloadingDialog* open_dialog_window() const { return open_dialog_; }
-    // Called by a dialog as it unloads: the main window takes input again.
-    void dialog_unloaded();
-
-    // The menu items that open dialogs; each dialog's file defines its item's handler.
-    void m_save_Click();
-    void m_index_Click();
-    void m_random_Click();
-    void m_backcolor_Click();
-    void m_version_Click();
-
-  public slots:
-    void reset_Click();
-    void random_Click();
-    void m_end_Click();
-
-    void face_type_Change();
-    void hair_type_Change();
-    void cloth_type_Change();
-    void face_hair_Scroll_Change();
-    void face_hair_min_Click();
-    void face_hair_max_Click();
-    void face_hair_down_Click();
-    void face_hair_up_Click();
-    void size_button_Click(int index);
-    void type_button_Click(int index);
-
-    void hair_color_Change();
-    void eye_color_Change();
-    void accessory_color_Change();
-    void body_color_Change();
-    void cloth_color_Change();
-    void pants_color_Change();
-    void line_color_Change();
-    void eye_optjion_b_Click(int index);
-    void body_c_option_b_Click(int index);
-    void cloth_c1_option_b_Click(int index);
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
-    void build_controls();
-    void build_menus();
-    void set_fonts();
-    void set_focus_order();
-    void connect_handlers();
-    void show_dialog(UnloadingDialog* dialog);
-    void Form_Load();
-
-    void cut_pose_cell_for_type(int pose);
-    // Runs a change of several selections: nested handlers do not draw, and draw_flg is True again
-    // however the change ends; then the head is composed and the character drawn once.
-    template <typename Change>
-    void change_face_and_hair(Change change);
-    // Shared tail of the colour selectors: store, show, draw.
-    void colour_changed(QScrollBar* bar, Int16& field, QLabel* readout);
-    void option_clicked(int index, Int16& flag);
-    void set_face_hair_controls_enabled(bool enabled);
 
     Sheets sheets_;
     PaletteStrips strips_;

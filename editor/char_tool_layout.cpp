@@ -66,7 +66,38 @@ void CharTool::build_controls() {
     client->setFixedSize(client_width, client_height);
     setCentralWidget(client);
 
-    const auto centre = Qt::AlignHCenter;
+    build_names(client);
+    character_view =
+        place(new SurfaceView(ws_.character_view, client), "character_view", 8, 16, 268, 268);
+
+    build_face_and_hair(client);
+    build_colours_and_options(client);
+    build_pose_type_and_size(client);
+    build_cloth_colours(client);
+    // Invisible holders reach over the right end of the bar below them; the bar stays usable.
+    for (QScrollBar* bar : {eye_color, body_color, cloth_color}) bar->raise();
+
+    group_options();
+
+    item_bar_[static_cast<std::size_t>(RandomItem::face)] = face_type;
+    item_bar_[static_cast<std::size_t>(RandomItem::hair)] = hair_type;
+    item_bar_[static_cast<std::size_t>(RandomItem::hair_color)] = hair_color;
+    item_bar_[static_cast<std::size_t>(RandomItem::eye_color)] = eye_color;
+    item_bar_[static_cast<std::size_t>(RandomItem::pose)] = cloth_type;
+    item_bar_[static_cast<std::size_t>(RandomItem::cloth_color)] = cloth_color;
+    item_bar_[static_cast<std::size_t>(RandomItem::body_color)] = body_color;
+    item_bar_[static_cast<std::size_t>(RandomItem::pants_color)] = pants_color;
+    item_bar_[static_cast<std::size_t>(RandomItem::line_color)] = line_color;
+    item_bar_[static_cast<std::size_t>(RandomItem::accessory_color)] = accessory_color;
+
+    set_fonts();
+    set_focus_order();
+    // The option pairs are narrow: a tighter gap between mark and caption keeps "Off" whole.
+    client->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
+}
+
+// The captions over the selectors.
+void CharTool::build_names(QWidget* client) {
     const char* names[10] = {"顔",       "カミ",   "カミの色", "目の色",           "ポーズ",
                              "服の色 1", "肌の色", "服の色 2", "アクセサリーの色", "服の色 3"};
     const int name_geometry[10][3] = {{8, 57},   {48, 57},  {120, 57}, {160, 57},  {280, 57},
@@ -74,13 +105,13 @@ void CharTool::build_controls() {
     for (int i = 0; i < 10; ++i) {
         const QByteArray object_name = QByteArray("name(") + QByteArray::number(i) + ")";
         name[i] = bordered_label(client, QString::fromUtf8(names[i]), object_name.constData(), 288,
-                                 name_geometry[i][0], name_geometry[i][1], 17, centre);
+                                 name_geometry[i][0], name_geometry[i][1], 17, Qt::AlignHCenter);
         name[i]->setObjectName(QString::fromLatin1(object_name));
     }
+}
 
-    character_view =
-        place(new SurfaceView(ws_.character_view, client), "character_view", 8, 16, 268, 268);
-
+// Face and hair with their read-outs, and the buttons that move both together.
+void CharTool::build_face_and_hair(QWidget* client) {
     dbg_face_num[0] = readout(client, "dbg_face_num(0)", 488, 16);
     face_type = scroll_bar(client, "face_type", 288, 24, 193, 17);
     dbg_hair_num[0] = readout(client, "dbg_hair_num(0)", 488, 56);
@@ -97,7 +128,10 @@ void CharTool::build_controls() {
         place(new QPushButton(QStringLiteral("+10"), client), "face_hair_up", 408, 88, 33, 25);
     face_hair_max =
         place(new QPushButton(QStringLiteral("Max"), client), "face_hair_max", 448, 88, 33, 25);
+}
 
+// Hair, eye, accessory and skin colours, with the eyes' grey and the skin's matte options.
+void CharTool::build_colours_and_options(QWidget* client) {
     dbg_hair_color_num[0] = readout(client, "dbg_hair_color_num(0)", 488, 128);
     hair_color = scroll_bar(client, "hair_color", 288, 136, 193, 17);
 
@@ -123,7 +157,10 @@ void CharTool::build_controls() {
                                408, 240, 41, 17);
     body_c_option_b[1] = place(new QRadioButton(QStringLiteral("Off"), Frame3),
                                "body_c_option_b(1)", 446, 240, 41, 17);
+}
 
+// The pose, the sprite type, the drawing sizes and the random button.
+void CharTool::build_pose_type_and_size(QWidget* client) {
     dbg_cloth_num[0] = readout(client, "dbg_cloth_num(0)", 488, 288);
     type_Frame =
         place(new QGroupBox(QStringLiteral("タイプ"), client), "type_Frame", 8, 296, 81, 65);
@@ -146,7 +183,10 @@ void CharTool::build_controls() {
                   object_name.constData(), size_geometry[i][0], size_geometry[i][1], 41, 17);
         size_button[i]->raise();
     }
+}
 
+// The three cloth colours, the cloth's matte option, the school name and the reset button.
+void CharTool::build_cloth_colours(QWidget* client) {
     cloth__option_t =
         plain_label(client, QStringLiteral(" ツヤ消し"), "cloth__option_t", 352, 323, 49, 25);
     cloth_color = scroll_bar(client, "cloth_color", 288, 336, 193, 17);
@@ -158,7 +198,7 @@ void CharTool::build_controls() {
     dbg_cloth_color_num[0] = readout(client, "dbg_cloth_color_num(0)", 488, 336);
     reset = place(new QPushButton(QStringLiteral("リセット"), client), "reset", 208, 344, 65, 25);
     colth_name_label =
-        bordered_label(client, QString(), "colth_name_label", 288, 352, 193, 17, centre);
+        bordered_label(client, QString(), "colth_name_label", 288, 352, 193, 17, Qt::AlignHCenter);
 
     Label1 = bordered_label(client, QStringLiteral(" ドッジボール：パンツ"), "Label1", 344, 376,
                             137, 17, Qt::AlignLeft);
@@ -168,10 +208,10 @@ void CharTool::build_controls() {
                             137, 17, Qt::AlignLeft);
     dbg_cloth3_color_num[0] = readout(client, "dbg_cloth3_color_num(0)", 488, 424);
     line_color = scroll_bar(client, "line_color", 288, 432, 193, 17);
+}
 
-    // Invisible holders reach over the right end of the bar below them; the bar stays usable.
-    for (QScrollBar* bar : {eye_color, body_color, cloth_color}) bar->raise();
-
+// Each option pair is one button group; the checked button of each is its start value.
+void CharTool::group_options() {
     auto* focus_on_selected = new SelectedOptionFocus(this);
     auto group = [this, focus_on_selected](auto& buttons, int checked) {
         auto* g = new QButtonGroup(this);
@@ -187,11 +227,6 @@ void CharTool::build_controls() {
     eye_group_ = group(eye_optjion_b, 0);
     body_group_ = group(body_c_option_b, 1);
     cloth_group_ = group(cloth_c1_option_b, 1);
-
-    set_fonts();
-    set_focus_order();
-    // The option pairs are narrow: a tighter gap between mark and caption keeps "Off" whole.
-    client->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
 }
 
 void CharTool::set_fonts() {

@@ -1,8 +1,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
-#include <QScreen>
-#include <QWindow>
 
 #include "editor/char_tool.h"
 #include "editor/unloading_dialog.h"
@@ -49,23 +47,21 @@ void CharTool::m_end_Click() {
 void CharTool::show_dialog(UnloadingDialog* dialog) {
     open_dialog_ = dialog;
     dialog->adjustSize();
-    // Transient for the main window: the window manager keeps it above the main window and gives
-    // it no task-bar entry, though it is not the main window's child.
-    dialog->winId();
-    if (QWindow* handle = dialog->windowHandle()) handle->setTransientParent(windowHandle());
     const QRect main = frameGeometry();
     dialog->move(main.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
+    // Modal: shown at once, without waiting for it to close.
     dialog->show();
 }
 
 void CharTool::dialog_unloaded() {
     open_dialog_ = nullptr;
-    setEnabled(true);
+    // Without a window manager nothing hands the keyboard back to the main window.
+    activateWindow();
 }
 
 void CharTool::closeEvent(QCloseEvent* event) {
-    // A disabled window takes no input, but the window manager's close request still arrives:
-    // while a dialog is open the main window stays.
+    // Qt's modality already keeps the close box's request away while a dialog is open; a close
+    // asked for by the program itself (the end item, quitting) is refused here the same way.
     if (open_dialog_ != nullptr) {
         event->ignore();
         return;

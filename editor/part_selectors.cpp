@@ -1,6 +1,8 @@
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "compositor/render_character.h"
 #include "compositor/sheets.h"
@@ -55,64 +57,49 @@ void CharTool::cloth_type_Change() {
     set_school_name();
 }
 
-template <typename Change>
-void CharTool::change_face_and_hair(Change change) {
-    draw_flg = vb_false;
-    change();
-    draw_flg = vb_true;
-    compose_head();
-    Character_draw();
-}
-
 void CharTool::face_hair_Scroll_Change() {
-    draw_flg = vb_false;
     const int value = face_hair_Scroll->value();
     if (value == 1) {
-        draw_flg = vb_true;
-        compose_head();
-        Character_draw();
+        // At rest. Reaching it at start-up draws; returning to it within a change does not.
+        if (draw_flg) {
+            compose_head();
+            Character_draw();
+        }
         return;
     }
-    if (value == 2) {
-        if (face_type->value() != face_max) face_type->setValue(face_type->value() + 1);
-        if (hair_type->value() != hair_max) hair_type->setValue(hair_type->value() + 1);
-    } else {
-        if (face_type->value() != 0) face_type->setValue(face_type->value() - 1);
-        if (hair_type->value() != 0) hair_type->setValue(hair_type->value() - 1);
-    }
-    // Back to rest: this runs the handler again, nested, with value 1, which draws once and sets
-    // draw_flg again.
-    face_hair_Scroll->setValue(1);
+    const int step = value == 2 ? 1 : -1;
+    // One step each, staying in range; the change puts the stepper back at rest.
+    jump_face_and_hair(std::clamp(face_type->value() + step, 0, int{face_max}),
+                       std::clamp(hair_type->value() + step, 0, int{hair_max}));
+}
+
+void CharTool::jump_face_and_hair(int face, int hair) {
+    EditorState target = state;
+    target.face_num = to_int16(face);
+    target.hair_num = to_int16(hair);
+    apply_selection(target);
+}
+
+void CharTool::jump_to_character(int number) {
+    // Damage poses are complete figures with no face or hair to choose.
+    if (state.type_flg == 0) jump_face_and_hair(number, number);
 }
 
 void CharTool::face_hair_min_Click() {
-    change_face_and_hair([this] {
-        face_type->setValue(0);
-        hair_type->setValue(0);
-    });
+    jump_face_and_hair(0, 0);
 }
 
 void CharTool::face_hair_max_Click() {
-    change_face_and_hair([this] {
-        face_type->setValue(face_max);
-        hair_type->setValue(hair_max);
-    });
+    jump_face_and_hair(face_max, hair_max);
 }
 
 void CharTool::face_hair_down_Click() {
-    change_face_and_hair([this] {
-        face_type->setValue(face_type->value() < 10 ? 0 : face_type->value() - 10);
-        hair_type->setValue(hair_type->value() < 10 ? 0 : hair_type->value() - 10);
-    });
+    jump_face_and_hair(std::max(face_type->value() - 10, 0), std::max(hair_type->value() - 10, 0));
 }
 
 void CharTool::face_hair_up_Click() {
-    change_face_and_hair([this] {
-        face_type->setValue(face_type->value() > face_max - 10 ? face_max
-                                                               : face_type->value() + 10);
-        hair_type->setValue(hair_type->value() > hair_max - 10 ? hair_max
-                                                               : hair_type->value() + 10);
-    });
+    jump_face_and_hair(std::min(face_type->value() + 10, int{face_max}),
+                       std::min(hair_type->value() + 10, int{hair_max}));
 }
 
 void CharTool::size_button_Click(int index) {
@@ -128,16 +115,23 @@ void CharTool::set_face_hair_controls_enabled(bool enabled) {
     }
 }
 
+void CharTool::switch_type(Int16 type) {
+    state.type_flg = type;
+    type_button[type != 0 ? 1 : 0]->setChecked(true);
+    set_face_hair_controls_enabled(type == 0);
+    // A pose beyond the damage range is clamped here; its handler then cuts from the new sheet.
+    cloth_type->setMaximum(last_pose_of_type(type));
+    const int pose = cloth_type->value();
+    if (type == 0) face_front_flg = pose_draws_head_in_front(pose) ? vb_true : vb_false;
+    cut_pose_cell_for_type(pose);
+}
+
 void CharTool::type_button_Click(int index) {
     if (state.type_flg == index) return;
     // The first reset runs under the old type, so leaving the face poses returns face and hair
     // to 0 before they are locked.
     reset_Click();
-    state.type_flg = to_int16(index);
-    set_face_hair_controls_enabled(index == 0);
-    cloth_type->setMaximum(index == 0 ? last_pose : last_damage_pose);
-    cut_pose_cell_for_type(0);
-    reset_Click();
+    apply_selection(reset_selection(to_int16(index)));
 }
 
 }  // namespace kelvara

@@ -7,9 +7,12 @@
 
 namespace kelvara {
 
-UnloadingDialog::UnloadingDialog(CharTool& main_window) : QDialog(nullptr), owner(main_window) {
-    // Not a child of the main window: a disabled parent would disable its dialog too. The window
-    // manager still treats it as the main window's dialog (see CharTool::show_dialog).
+UnloadingDialog::UnloadingDialog(CharTool& main_window)
+    : QDialog(&main_window), owner(main_window) {
+    // A window of its own over the main window. While it is shown, Qt keeps every input from the
+    // main window (mouse, keyboard, menus, the close box) without disabling it, so the main
+    // window keeps its look behind the dialog.
+    setWindowModality(Qt::ApplicationModal);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -26,6 +29,8 @@ void UnloadingDialog::closeEvent(QCloseEvent* event) {
     if (!unloaded_) {
         unloaded_ = true;
         Form_Unload();
+        // Hidden first, so that the main window is no longer blocked when it takes the keyboard.
+        hide();
         owner.dialog_unloaded();
     }
     event->accept();

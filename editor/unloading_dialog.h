@@ -11,7 +11,7 @@ class CharTool;
 
 // A dialog of the main window. It is loaded afresh at each opening (its constructor is the load
 // handler) and unloaded, never hidden, when it closes. Whatever closes it, its buttons, Enter,
-// Esc or the close box, its own unload work runs once and the main window is enabled again.
+// Esc or the close box, its own unload work runs once and the main window takes input again.
 class UnloadingDialog : public QDialog {
     Q_OBJECT
   public:
@@ -25,7 +25,7 @@ class UnloadingDialog : public QDialog {
     void done(int result) override;
 
   protected:
-    // What the dialog does when it closes, before the main window is enabled again.
+    // What the dialog does when it closes, before the main window takes input again.
     virtual void Form_Unload() {}
 
     void closeEvent(QCloseEvent* event) override;

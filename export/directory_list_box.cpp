@@ -99,10 +99,6 @@ int DirectoryListBox::ListIndex() const {
     return currentRow() < 0 ? -1 : currentRow() - shown_row() - 1;
 }
 
-void DirectoryListBox::setListIndex(int index) {
-    setCurrentRow(index + shown_row() + 1);
-}
-
 QString DirectoryListBox::List(int index) const {
     const QListWidgetItem* entry = item(index + shown_row() + 1);
     return entry == nullptr ? QString() : entry->data(path_role).toString();

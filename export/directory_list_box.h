@@ -25,7 +25,6 @@ class DirectoryListBox : public QListWidget {
 
     // The selected entry; -1 (the shown folder) right after the list was filled.
     int ListIndex() const;
-    void setListIndex(int index);
     // The full path of the entry with the given number; empty for a number out of range.
     QString List(int index) const;
     // The number of subfolders.

@@ -8,6 +8,30 @@
 
 namespace kelvara {
 
+namespace {
+
+// Where each item's box lies, in tab order.
+struct BoxPlace {
+    RandomItem item;
+    const char* object_name;
+    int x, y, width;
+};
+
+constexpr std::array<BoxPlace, random_items.size()> box_places = {{
+    {RandomItem::face, "face_chk", 16, 40, 65},
+    {RandomItem::hair, "hair_chk", 16, 64, 65},
+    {RandomItem::hair_color, "hair_color_chk", 16, 88, 65},
+    {RandomItem::eye_color, "eye_chk", 16, 112, 65},
+    {RandomItem::accessory_color, "accessory_chk", 96, 40, 121},
+    {RandomItem::pose, "cloth_chk", 96, 64, 65},
+    {RandomItem::body_color, "body_color_chk", 96, 88, 65},
+    {RandomItem::cloth_color, "cloth_color_chk", 96, 112, 73},
+    {RandomItem::pants_color, "pants_color_chk", 216, 40, 73},
+    {RandomItem::line_color, "line_color_chk", 216, 64, 73},
+}};
+
+}  // namespace
+
 Random_Dialog::Random_Dialog(CharTool& main_window) : UnloadingDialog(main_window) {
     setObjectName(QStringLiteral("Random_Dialog"));
     setWindowTitle(QStringLiteral("ランダム設定"));
@@ -18,64 +42,39 @@ Random_Dialog::Random_Dialog(CharTool& main_window) : UnloadingDialog(main_windo
         "Label1", 48, 8, 201, 25);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto check = [this](const char* name, const char* caption, int x, int y, int w) {
-        return place(new QCheckBox(QString::fromUtf8(caption), this), name, x, y, w, 17);
-    };
-    face_chk = check("face_chk", "顔", 16, 40, 65);
-    hair_chk = check("hair_chk", "カミ", 16, 64, 65);
-    hair_color_chk = check("hair_color_chk", "カミの色", 16, 88, 65);
-    eye_chk = check("eye_chk", "目の色", 16, 112, 65);
-    accessory_chk = check("accessory_chk", "アクセサリーの色", 96, 40, 121);
-    cloth_chk = check("cloth_chk", "ポーズ", 96, 64, 65);
-    body_color_chk = check("body_color_chk", "肌の色", 96, 88, 65);
-    cloth_color_chk = check("cloth_color_chk", "服の色 1", 96, 112, 73);
-    pants_color_chk = check("pants_color_chk", "服の色 2", 216, 40, 73);
-    line_color_chk = check("line_color_chk", "服の色 3", 216, 64, 73);
+    QWidget* previous = nullptr;
+    for (const BoxPlace& p : box_places) {
+        const RandomItemInfo& info = random_item(p.item);
+        auto* box = place(
+            new QCheckBox(
+                QString::fromUtf8(info.label.data(), static_cast<qsizetype>(info.label.size())),
+                this),
+            p.object_name, p.x, p.y, p.width, 17);
+        boxes_[static_cast<std::size_t>(p.item)] = box;
+        // A click is in force at once: the box's value becomes its item's flag.
+        connect(box, &QCheckBox::stateChanged, this, [this, box, flag = info.flag](int) {
+            owner.state.*flag = box->isChecked() ? 1 : 0;
+        });
+        if (previous != nullptr) setTabOrder(previous, box);
+        previous = box;
+    }
     OKButton = place(new QPushButton(QStringLiteral("OK"), this), "OKButton", 112, 144, 73, 25);
+    setTabOrder(OKButton, box(box_places.front().item));
 
-    setTabOrder(OKButton, face_chk);
-    QWidget* previous = face_chk;
-    for (QWidget* next : std::initializer_list<QWidget*>{
-             hair_chk, hair_color_chk, eye_chk, accessory_chk, cloth_chk, body_color_chk,
-             cloth_color_chk, pants_color_chk, line_color_chk}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
-
-    for (const Box& b : boxes()) {
-        connect(b.box, &QCheckBox::stateChanged, this,
-                [this, b](int) { chk_Click(b.box, b.flag); });
-    }
     connect(OKButton, &QPushButton::clicked, this, &UnloadingDialog::unload);
     Form_Load();
     OKButton->setFocus();
 }
 
-std::array<Random_Dialog::Box, 10> Random_Dialog::boxes() const {
-    EditorState& s = owner.state;
-    return {{{face_chk, &s.rnd_face_flg},
-             {hair_chk, &s.rnd_hair_flg},
-             {hair_color_chk, &s.rnd_hair_color_flg},
-             {eye_chk, &s.rnd_eye_color_flg},
-             {cloth_chk, &s.rnd_cloth_flg},
-             {cloth_color_chk, &s.rnd_cloth_color_flg},
-             {pants_color_chk, &s.rnd_cloth2_color_flg},
-             {line_color_chk, &s.rnd_cloth3_color_flg},
-             {body_color_chk, &s.rnd_body_color_flg},
-             {accessory_chk, &s.rnd_accessory_color_flg}}};
-}
-
 void Random_Dialog::Form_Load() {
-    for (const Box& b : boxes()) b.box->setChecked(*b.flag != 0);
+    for (const RandomItemInfo& info : random_items) {
+        box(info.item)->setChecked(owner.state.*info.flag != 0);
+    }
     // Random generation leaves face and hair alone on damage poses; the boxes show their flags
     // but cannot be changed there.
     const bool face_poses = owner.state.type_flg == 0;
-    face_chk->setEnabled(face_poses);
-    hair_chk->setEnabled(face_poses);
-}
-
-void Random_Dialog::chk_Click(QCheckBox* box, Int16* flag) {
-    *flag = box->isChecked() ? 1 : 0;
+    box(RandomItem::face)->setEnabled(face_poses);
+    box(RandomItem::hair)->setEnabled(face_poses);
 }
 
 void CharTool::m_random_Click() {

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "editor/unloading_dialog.h"
-#include "model/editor_state.h"
+#include "model/random_items.h"
 
 class QCheckBox;
 class QLabel;
@@ -18,28 +18,17 @@ class Random_Dialog : public UnloadingDialog {
   public:
     explicit Random_Dialog(CharTool& owner);
 
+    // The box of an item; its caption is the item's.
+    QCheckBox* box(RandomItem item) const { return boxes_[static_cast<std::size_t>(item)]; }
+
     QLabel* Label1 = nullptr;
-    QCheckBox* face_chk = nullptr;
-    QCheckBox* hair_chk = nullptr;
-    QCheckBox* hair_color_chk = nullptr;
-    QCheckBox* eye_chk = nullptr;
-    QCheckBox* accessory_chk = nullptr;
-    QCheckBox* cloth_chk = nullptr;
-    QCheckBox* body_color_chk = nullptr;
-    QCheckBox* cloth_color_chk = nullptr;
-    QCheckBox* pants_color_chk = nullptr;
-    QCheckBox* line_color_chk = nullptr;
     QPushButton* OKButton = nullptr;
 
   private:
-    struct Box {
-        QCheckBox* box;
-        Int16* flag;
-    };
-    std::array<Box, 10> boxes() const;
     void Form_Load();
-    // Any of the ten boxes: its value becomes its flag.
-    void chk_Click(QCheckBox* box, Int16* flag);
+
+    // Indexed by RandomItem.
+    std::array<QCheckBox*, random_items.size()> boxes_{};
 };
 
 }  // namespace kelvara

@@ -25,9 +25,9 @@ TEST_F(CliRoundTrip, RenderOfASavedParameterFileGivesTheSavedImage) {
     w.random_source().seed(31);
     const Colour backgrounds[] = {RGB(212, 208, 200), RGB(0, 255, 0), RGB(255, 255, 255)};
     for (int round = 0; round < 24; ++round) {
-        if (round == 12) w.type_button[1]->click();
+        if (round == 12) ui.type_button[1]->click();
         w.state.back_color = backgrounds[round % 3];
-        if (round % 5 == 0) w.cloth_c1_option_b[round % 10 == 0 ? 0 : 1]->click();
+        if (round % 5 == 0) ui.cloth_c1_option_b[round % 10 == 0 ? 0 : 1]->click();
         w.random_Click();
         const QString name = QStringLiteral("r%1").arg(round);
         CapturingSaveDialog* d = open();

@@ -40,13 +40,13 @@ TEST_F(ColourSelectors, EachSelectorStoresItsValueAndShowsIt) {
     };
     const EditorState& s = w.state;
     for (const Row& r :
-         {Row{w.hair_color, &s.hair_color_num, w.dbg_hair_color_num[0]},
-          Row{w.eye_color, &s.eye_color_num, w.dbg_eye_color_num[0]},
-          Row{w.accessory_color, &s.accessory_color_num, w.dbg_accessory_color_num[0]},
-          Row{w.body_color, &s.body_color_num, w.dbg_body_color_num[0]},
-          Row{w.cloth_color, &s.cloth_color_num, w.dbg_cloth_color_num[0]},
-          Row{w.pants_color, &s.cloth2_color_num, w.dbg_cloth2_color_num[0]},
-          Row{w.line_color, &s.cloth3_color_num, w.dbg_cloth3_color_num[0]}}) {
+         {Row{ui.hair_color, &s.hair_color_num, ui.dbg_hair_color_num[0]},
+          Row{ui.eye_color, &s.eye_color_num, ui.dbg_eye_color_num[0]},
+          Row{ui.accessory_color, &s.accessory_color_num, ui.dbg_accessory_color_num[0]},
+          Row{ui.body_color, &s.body_color_num, ui.dbg_body_color_num[0]},
+          Row{ui.cloth_color, &s.cloth_color_num, ui.dbg_cloth_color_num[0]},
+          Row{ui.pants_color, &s.cloth2_color_num, ui.dbg_cloth2_color_num[0]},
+          Row{ui.line_color, &s.cloth3_color_num, ui.dbg_cloth3_color_num[0]}}) {
         const int top = r.bar->maximum();
         EXPECT_EQ(draws_during([&] { r.bar->setValue(top); }), 1);
         EXPECT_EQ(*r.field, top) << r.bar->objectName().toStdString();
@@ -57,49 +57,49 @@ TEST_F(ColourSelectors, EachSelectorStoresItsValueAndShowsIt) {
 
 TEST_F(ColourSelectors, NoDrawWhileDrawFlgIsClearedButOptionsStillDraw) {
     w.draw_flg = vb_false;
-    EXPECT_EQ(draws_during([&] { w.eye_color->setValue(3); }), 0);
+    EXPECT_EQ(draws_during([&] { ui.eye_color->setValue(3); }), 0);
     EXPECT_EQ(w.state.eye_color_num, 3);
-    EXPECT_EQ(w.dbg_eye_color_num[0]->text(), QStringLiteral("3"));
-    EXPECT_EQ(draws_during([&] { w.eye_optjion_b[1]->click(); }), 1);
+    EXPECT_EQ(ui.dbg_eye_color_num[0]->text(), QStringLiteral("3"));
+    EXPECT_EQ(draws_during([&] { ui.eye_optjion_b[1]->click(); }), 1);
     EXPECT_EQ(w.state.eye_grey_flg, vb_false);
-    EXPECT_EQ(draws_during([&] { w.cloth_c1_option_b[0]->click(); }), 1);
+    EXPECT_EQ(draws_during([&] { ui.cloth_c1_option_b[0]->click(); }), 1);
     EXPECT_EQ(w.state.cloth_matte_flg, vb_true);
     w.draw_flg = vb_true;
 }
 
 TEST_F(ColourSelectors, SchoolNameFollowsClothColourAndPose) {
-    const QString first = w.colth_name_label->text();
+    const QString first = ui.colth_name_label->text();
     EXPECT_FALSE(first.isEmpty());
-    w.cloth_color->setValue(34);
-    EXPECT_EQ(w.colth_name_label->text(), first);
-    w.cloth_color->setValue(1);
-    EXPECT_TRUE(w.colth_name_label->text().isEmpty());
+    ui.cloth_color->setValue(34);
+    EXPECT_EQ(ui.colth_name_label->text(), first);
+    ui.cloth_color->setValue(1);
+    EXPECT_TRUE(ui.colth_name_label->text().isEmpty());
 
-    w.cloth_color->setValue(2);
-    const QString second = w.colth_name_label->text();
+    ui.cloth_color->setValue(2);
+    const QString second = ui.colth_name_label->text();
     EXPECT_FALSE(second.isEmpty());
     EXPECT_NE(second, first);
 
-    w.cloth_type->setValue(112);
-    EXPECT_TRUE(w.colth_name_label->text().isEmpty());
-    w.cloth_type->setValue(111);
-    EXPECT_EQ(w.colth_name_label->text(), second);
+    ui.cloth_type->setValue(112);
+    EXPECT_TRUE(ui.colth_name_label->text().isEmpty());
+    ui.cloth_type->setValue(111);
+    EXPECT_EQ(ui.colth_name_label->text(), second);
 
     // Out of the uniform range, a pose change while draw_flg is cleared still updates the label.
-    w.cloth_type->setValue(120);
+    ui.cloth_type->setValue(120);
     w.draw_flg = vb_false;
-    w.cloth_type->setValue(3);
+    ui.cloth_type->setValue(3);
     w.draw_flg = vb_true;
-    EXPECT_EQ(w.colth_name_label->text(), second);
+    EXPECT_EQ(ui.colth_name_label->text(), second);
 }
 
 TEST_F(ColourSelectors, DamageFiguresPast23WearNoSchoolUniform) {
-    w.type_button[1]->click();
-    w.cloth_color->setValue(5);
-    w.cloth_type->setValue(23);
-    EXPECT_FALSE(w.colth_name_label->text().isEmpty());
-    w.cloth_type->setValue(24);
-    EXPECT_TRUE(w.colth_name_label->text().isEmpty());
+    ui.type_button[1]->click();
+    ui.cloth_color->setValue(5);
+    ui.cloth_type->setValue(23);
+    EXPECT_FALSE(ui.colth_name_label->text().isEmpty());
+    ui.cloth_type->setValue(24);
+    EXPECT_TRUE(ui.colth_name_label->text().isEmpty());
 }
 
 TEST_F(ColourSelectors, SchoolTableHasTwentyThreeNamesOnItsKeys) {
@@ -107,8 +107,8 @@ TEST_F(ColourSelectors, SchoolTableHasTwentyThreeNamesOnItsKeys) {
                                 27, 29, 30, 31, 34, 35, 38, 39, 41, 43, 48, 49};
     std::set<QString> names;
     for (int c = 0; c <= 77; ++c) {
-        w.cloth_color->setValue(c);
-        const QString n = w.colth_name_label->text();
+        ui.cloth_color->setValue(c);
+        const QString n = ui.colth_name_label->text();
         EXPECT_EQ(!n.isEmpty(), keys.count(c) == 1) << c;
         if (!n.isEmpty()) names.insert(n);
     }
@@ -126,16 +126,16 @@ TEST_F(ColourSelectors, SelectedColoursReachTheView) {
     want.cloth_color_num = 12;
     want.cloth2_color_num = 40;
     want.cloth3_color_num = 61;
-    w.face_type->setValue(1);  // with its own hair, it shows an accessory
-    w.hair_type->setValue(1);
-    w.cloth_type->setValue(124);  // pants and lines, head behind
-    w.hair_color->setValue(10);
-    w.eye_color->setValue(3);
-    w.accessory_color->setValue(17);
-    w.body_color->setValue(4);
-    w.cloth_color->setValue(12);
-    w.pants_color->setValue(40);
-    w.line_color->setValue(61);
+    ui.face_type->setValue(1);  // with its own hair, it shows an accessory
+    ui.hair_type->setValue(1);
+    ui.cloth_type->setValue(124);  // pants and lines, head behind
+    ui.hair_color->setValue(10);
+    ui.eye_color->setValue(3);
+    ui.accessory_color->setValue(17);
+    ui.body_color->setValue(4);
+    ui.cloth_color->setValue(12);
+    ui.pants_color->setValue(40);
+    ui.line_color->setValue(61);
     const Surface painted = painted_sprite();
     for (const ColourRule& r : colour_rules) {
         // No sheet paints the cloth highlight; the recolouring tests cover it.
@@ -159,14 +159,14 @@ TEST_F(ColourSelectors, SelectedColoursReachTheView) {
 TEST_F(ColourSelectors, OptionsRedrawInTheirColours) {
     EditorState want = start_up_selection();
     want.body_color_num = 4;
-    w.body_color->setValue(4);
-    w.body_c_option_b[0]->click();
+    ui.body_color->setValue(4);
+    ui.body_c_option_b[0]->click();
     want.body_matte_flg = vb_true;
     expect_final_colours(want);
     for (Colour c : w.workspace().pre_pic.bits()) ASSERT_NE(c, strip_colour(Strip::body, 4, 1));
-    w.body_c_option_b[1]->click();
-    w.cloth_c1_option_b[0]->click();
-    w.eye_optjion_b[1]->click();
+    ui.body_c_option_b[1]->click();
+    ui.cloth_c1_option_b[0]->click();
+    ui.eye_optjion_b[1]->click();
     want.body_matte_flg = vb_false;
     want.cloth_matte_flg = vb_true;
     want.eye_grey_flg = vb_false;

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QTest>
@@ -38,18 +39,25 @@ struct DialogMechanism : EditorFixture {
     template <typename Close>
     void closes_and_reenables(Close close) {
         QPointer<ProbeDialog> d = w.open_dialog<ProbeDialog>();
-        ASSERT_FALSE(w.isEnabled());
         ASSERT_TRUE(d->isVisible());
-        ASSERT_TRUE(d->isEnabled()) << "the dialog must stay usable while the main window is not";
+        EXPECT_TRUE(d->isWindow());
+        EXPECT_EQ(d->parentWidget(), &w);
+        EXPECT_TRUE(takes_no_input());
+        // Blocked, not disabled: the window and its controls keep their look behind the dialog.
+        EXPECT_TRUE(w.isEnabled());
+        EXPECT_TRUE(ui.reset->isEnabled());
+        ASSERT_TRUE(d->isEnabled()) << "the dialog must stay usable";
         close(*d);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(d.isNull()) << "closing unloads the dialog";
-        EXPECT_TRUE(w.isEnabled());
+        EXPECT_TRUE(takes_input());
         EXPECT_EQ(w.open_dialog_window(), nullptr);
+        // The keyboard comes back to the main window, window manager or not.
+        EXPECT_EQ(QApplication::activeWindow(), &w);
     }
 };
 
-TEST_F(DialogMechanism, EveryWayOfClosingUnloadsOnceAndEnablesTheMainWindow) {
+TEST_F(DialogMechanism, EveryWayOfClosingUnloadsOnceAndGivesTheMainWindowItsInputBack) {
     closes_and_reenables([](ProbeDialog& d) { d.ok->click(); });
     closes_and_reenables([](ProbeDialog& d) { d.close(); });  // the close box
     closes_and_reenables([](ProbeDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
@@ -74,7 +82,7 @@ TEST_F(DialogMechanism, DialogOpensCentredOverTheMainWindow) {
 }
 
 TEST_F(DialogMechanism, EndItemClosesAtOnce) {
-    w.m_end->trigger();
+    ui.m_end->trigger();
     EXPECT_FALSE(w.isVisible());
 }
 

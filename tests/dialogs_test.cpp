@@ -23,12 +23,12 @@ struct Dialogs : EditorFixture {
         item->trigger();
         auto* d = dynamic_cast<D*>(w.open_dialog_window());
         EXPECT_NE(d, nullptr);
-        EXPECT_FALSE(w.isEnabled());
+        EXPECT_TRUE(takes_no_input());
         return d;
     }
     void expect_closed() {
         EXPECT_EQ(w.open_dialog_window(), nullptr);
-        EXPECT_TRUE(w.isEnabled());
+        EXPECT_TRUE(takes_input());
     }
     QRect client_rect(const QWidget* dialog, const char* name) {
         const auto* c = dialog->findChild<QWidget*>(QString::fromUtf8(name));
@@ -40,35 +40,37 @@ struct Dialogs : EditorFixture {
 // --- random settings ---
 
 TEST_F(Dialogs, RandomSettingsFirstOpeningShowsTheStartUpFlags) {
-    auto* d = open_from<Random_Dialog>(w.m_random);
+    auto* d = open_from<Random_Dialog>(ui.m_random);
     EXPECT_EQ(d->windowTitle(), QStringLiteral("ランダム設定"));
     EXPECT_EQ(d->size(), QSize(299, 175));
     EXPECT_EQ(client_rect(d, "accessory_chk"), QRect(96, 40, 121, 17));
     EXPECT_EQ(client_rect(d, "OKButton"), QRect(112, 144, 73, 25));
     std::vector<bool> checked;
     for (QCheckBox* b :
-         {d->face_chk, d->hair_chk, d->hair_color_chk, d->eye_chk, d->cloth_chk, d->cloth_color_chk,
-          d->pants_color_chk, d->line_color_chk, d->body_color_chk, d->accessory_chk}) {
+         {d->box(RandomItem::face), d->box(RandomItem::hair), d->box(RandomItem::hair_color),
+          d->box(RandomItem::eye_color), d->box(RandomItem::pose), d->box(RandomItem::cloth_color),
+          d->box(RandomItem::pants_color), d->box(RandomItem::line_color),
+          d->box(RandomItem::body_color), d->box(RandomItem::accessory_color)}) {
         checked.push_back(b->isChecked());
     }
     EXPECT_EQ(checked,
               (std::vector<bool>{true, true, true, false, false, true, true, true, false, false}));
-    EXPECT_TRUE(d->face_chk->isEnabled());
+    EXPECT_TRUE(d->box(RandomItem::face)->isEnabled());
     d->OKButton->click();
     expect_closed();
 }
 
 TEST_F(Dialogs, RandomSettingsClickCountsAtOnceAndSurvivesTheCloseBox) {
-    auto* d = open_from<Random_Dialog>(w.m_random);
-    d->hair_color_chk->click();
+    auto* d = open_from<Random_Dialog>(ui.m_random);
+    d->box(RandomItem::hair_color)->click();
     EXPECT_EQ(w.state.rnd_hair_color_flg, 0) << "in force before OK";
-    d->eye_chk->click();
+    d->box(RandomItem::eye_color)->click();
     EXPECT_EQ(w.state.rnd_eye_color_flg, 1);
     d->close();
     expect_closed();
-    d = open_from<Random_Dialog>(w.m_random);
-    EXPECT_FALSE(d->hair_color_chk->isChecked());
-    EXPECT_TRUE(d->eye_chk->isChecked());
+    d = open_from<Random_Dialog>(ui.m_random);
+    EXPECT_FALSE(d->box(RandomItem::hair_color)->isChecked());
+    EXPECT_TRUE(d->box(RandomItem::eye_color)->isChecked());
     // Esc does nothing here: there is no cancel button.
     QTest::keyClick(d, Qt::Key_Escape);
     EXPECT_EQ(w.open_dialog_window(), d);
@@ -77,22 +79,22 @@ TEST_F(Dialogs, RandomSettingsClickCountsAtOnceAndSurvivesTheCloseBox) {
 }
 
 TEST_F(Dialogs, RandomSettingsLockFaceAndHairOnDamagePoses) {
-    w.type_button[1]->click();
-    auto* d = open_from<Random_Dialog>(w.m_random);
-    EXPECT_FALSE(d->face_chk->isEnabled());
-    EXPECT_FALSE(d->hair_chk->isEnabled());
-    EXPECT_TRUE(d->face_chk->isChecked());
+    ui.type_button[1]->click();
+    auto* d = open_from<Random_Dialog>(ui.m_random);
+    EXPECT_FALSE(d->box(RandomItem::face)->isEnabled());
+    EXPECT_FALSE(d->box(RandomItem::hair)->isEnabled());
+    EXPECT_TRUE(d->box(RandomItem::face)->isChecked());
     d->OKButton->click();
-    w.type_button[0]->click();
-    d = open_from<Random_Dialog>(w.m_random);
-    EXPECT_TRUE(d->face_chk->isEnabled());
+    ui.type_button[0]->click();
+    d = open_from<Random_Dialog>(ui.m_random);
+    EXPECT_TRUE(d->box(RandomItem::face)->isEnabled());
     d->OKButton->click();
 }
 
 // --- background colour ---
 
 TEST_F(Dialogs, BackgroundStartsOnGreyWithTheGreySwatch) {
-    auto* d = open_from<Back_Color_Dialog>(w.m_backcolor);
+    auto* d = open_from<Back_Color_Dialog>(ui.m_backcolor);
     EXPECT_EQ(d->windowTitle(), QStringLiteral("背景色"));
     EXPECT_EQ(d->size(), QSize(152, 145));
     EXPECT_TRUE(d->select_bkcolor[1]->isChecked());
@@ -103,7 +105,7 @@ TEST_F(Dialogs, BackgroundStartsOnGreyWithTheGreySwatch) {
 }
 
 TEST_F(Dialogs, BackgroundClickStoresAtOnceAndRedrawsOnlyOnClosing) {
-    auto* d = open_from<Back_Color_Dialog>(w.m_backcolor);
+    auto* d = open_from<Back_Color_Dialog>(ui.m_backcolor);
     const Surface before = w.workspace().character_view;
     int draws = draws_during([&] { d->select_bkcolor[2]->click(); });
     EXPECT_EQ(draws, 0);
@@ -114,7 +116,7 @@ TEST_F(Dialogs, BackgroundClickStoresAtOnceAndRedrawsOnlyOnClosing) {
     expect_closed();
     EXPECT_EQ(w.workspace().character_view.GetPixel(263, 263), RGB(255, 255, 255));
 
-    d = open_from<Back_Color_Dialog>(w.m_backcolor);
+    d = open_from<Back_Color_Dialog>(ui.m_backcolor);
     EXPECT_TRUE(d->select_bkcolor[2]->isChecked());
     d->select_bkcolor[0]->click();
     d->select_bkcolor[1]->click();
@@ -124,7 +126,7 @@ TEST_F(Dialogs, BackgroundClickStoresAtOnceAndRedrawsOnlyOnClosing) {
 
 TEST_F(Dialogs, BackgroundOfAnotherColourFallsBackToTheGreyOption) {
     w.state.back_color = RGB(1, 2, 3);
-    auto* d = open_from<Back_Color_Dialog>(w.m_backcolor);
+    auto* d = open_from<Back_Color_Dialog>(ui.m_backcolor);
     EXPECT_TRUE(d->select_bkcolor[1]->isChecked());
     EXPECT_EQ(w.state.back_color, RGB(1, 2, 3)) << "loading changes nothing";
     d->ok_btn->click();
@@ -133,7 +135,7 @@ TEST_F(Dialogs, BackgroundOfAnotherColourFallsBackToTheGreyOption) {
 // --- index ---
 
 TEST_F(Dialogs, IndexRowsShowTheirRangesAndJumpNumbers) {
-    auto* d = open_from<Index_Dialog>(w.m_index);
+    auto* d = open_from<Index_Dialog>(ui.m_index);
     EXPECT_EQ(d->windowTitle(), QStringLiteral("索引"));
     EXPECT_EQ(d->size(), QSize(256, 341));
     EXPECT_EQ(d->range_label[0]->text(), QStringLiteral("0 - 38"));
@@ -150,23 +152,23 @@ TEST_F(Dialogs, IndexRowsShowTheirRangesAndJumpNumbers) {
 }
 
 TEST_F(Dialogs, IndexJumpSetsFaceAndHairDrawsOnceAndCloses) {
-    w.face_type->setValue(3);
-    w.hair_type->setValue(5);
-    auto* d = open_from<Index_Dialog>(w.m_index);
+    ui.face_type->setValue(3);
+    ui.hair_type->setValue(5);
+    auto* d = open_from<Index_Dialog>(ui.m_index);
     EXPECT_EQ(draws_during([&] { d->jump_button[11]->click(); }), 1);
-    EXPECT_EQ(w.face_type->value(), 639);
-    EXPECT_EQ(w.hair_type->value(), 639);
-    EXPECT_EQ(w.dbg_hair_num[0]->text(), QStringLiteral("639"));
+    EXPECT_EQ(ui.face_type->value(), 639);
+    EXPECT_EQ(ui.hair_type->value(), 639);
+    EXPECT_EQ(ui.dbg_hair_num[0]->text(), QStringLiteral("639"));
     EXPECT_EQ(w.workspace().pre_pic, expected_sprite(639, 639, 0, false));
     expect_closed();
 }
 
 TEST_F(Dialogs, IndexJumpOnDamagePosesOnlyCloses) {
-    w.type_button[1]->click();
+    ui.type_button[1]->click();
     const Surface before = w.workspace().pre_pic;
-    auto* d = open_from<Index_Dialog>(w.m_index);
+    auto* d = open_from<Index_Dialog>(ui.m_index);
     EXPECT_EQ(draws_during([&] { d->jump_button[4]->click(); }), 0);
-    EXPECT_EQ(w.face_type->value(), 0);
+    EXPECT_EQ(ui.face_type->value(), 0);
     EXPECT_EQ(w.workspace().pre_pic, before);
     expect_closed();
 }
@@ -174,7 +176,7 @@ TEST_F(Dialogs, IndexJumpOnDamagePosesOnlyCloses) {
 // --- About ---
 
 TEST_F(Dialogs, AboutShowsTitleVersionAndPicture) {
-    auto* d = open_from<VersionDialog>(w.m_version);
+    auto* d = open_from<VersionDialog>(ui.m_version);
     EXPECT_EQ(d->windowTitle(), QStringLiteral("Kelvaraのﾊﾞｰｼﾞｮﾝ情報"));
     EXPECT_EQ(d->lblTitle->text(), QStringLiteral("Kelvara"));
     EXPECT_EQ(d->lblVersion->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 3.0.0"));
@@ -190,7 +192,7 @@ TEST_F(Dialogs, AboutShowsTitleVersionAndPicture) {
 
 TEST_F(Dialogs, AboutClosesWithEnterAndEscToo) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        auto* d = open_from<VersionDialog>(w.m_version);
+        auto* d = open_from<VersionDialog>(ui.m_version);
         QTest::keyClick(d, key);
         expect_closed();
     }

@@ -6,12 +6,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTest>
+#include <QWindow>
 #include <memory>
 
 #include "compositor/recolor.h"
 #include "compositor/sheet_colours.h"
 #include "compositor/sheets.h"
 #include "editor/char_tool.h"
+#include "window_access.h"
 
 namespace kelvara::testing {
 
@@ -19,6 +22,7 @@ namespace kelvara::testing {
 struct EditorFixture : ::testing::Test {
     std::unique_ptr<CharTool> window = std::make_unique<CharTool>();
     CharTool& w = *window;
+    WindowControls ui{w};
 
     // Counts draws done by whatever runs inside.
     template <typename Action>
@@ -27,6 +31,27 @@ struct EditorFixture : ::testing::Test {
         action();
         return w.draw_count() - before;
     }
+
+    // How many kinds of the user's input reach the main window, delivered through the window
+    // system as a real mouse's and keyboard's are: a click on the drawing size already chosen
+    // (which only redraws) and a key there and back on the line colour. 2 when all do, 0 when the
+    // window takes none. The window must be shown.
+    int inputs_taken() {
+        QRadioButton* chosen = ui.size_button[static_cast<std::size_t>(w.state.size_num - 1)];
+        const QPoint at = chosen->mapTo(&w, QPoint(6, chosen->height() / 2));
+        const bool click =
+            draws_during([&] { QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, at); }) > 0;
+        ui.line_color->setFocus();
+        const bool at_end = ui.line_color->value() == ui.line_color->maximum();
+        const bool keys =
+            draws_during([&] {
+                QTest::keyClick(w.windowHandle(), at_end ? Qt::Key_Left : Qt::Key_Right);
+                QTest::keyClick(w.windowHandle(), at_end ? Qt::Key_Right : Qt::Key_Left);
+            }) > 0;
+        return int{click} + int{keys};
+    }
+    bool takes_input() { return inputs_taken() == 2; }
+    bool takes_no_input() { return inputs_taken() == 0; }
 
     // The sprite the program should compose from the sheets, worked out pixel by pixel straight
     // from the cells: pose cell, then the head (hair over face) behind or in front of it, then

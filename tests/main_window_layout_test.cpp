@@ -106,17 +106,17 @@ TEST_F(MainWindowLayout, EveryControlHasItsPlaceSizeAndCaption) {
 }
 
 TEST_F(MainWindowLayout, SizeButtonsBelongToTheWindowAndOptionPairsToTheirFrames) {
-    for (QRadioButton* b : w.size_button) EXPECT_EQ(b->parentWidget(), w.centralWidget());
-    for (QRadioButton* b : w.type_button) EXPECT_EQ(b->parentWidget(), w.type_Frame);
-    for (QRadioButton* b : w.eye_optjion_b) EXPECT_EQ(b->parentWidget(), w.Frame1);
-    for (QRadioButton* b : w.body_c_option_b) EXPECT_EQ(b->parentWidget(), w.Frame3);
-    for (QRadioButton* b : w.cloth_c1_option_b) EXPECT_EQ(b->parentWidget(), w.Frame2);
+    for (QRadioButton* b : ui.size_button) EXPECT_EQ(b->parentWidget(), w.centralWidget());
+    for (QRadioButton* b : ui.type_button) EXPECT_EQ(b->parentWidget(), ui.type_Frame);
+    for (QRadioButton* b : ui.eye_optjion_b) EXPECT_EQ(b->parentWidget(), ui.Frame1);
+    for (QRadioButton* b : ui.body_c_option_b) EXPECT_EQ(b->parentWidget(), ui.Frame3);
+    for (QRadioButton* b : ui.cloth_c1_option_b) EXPECT_EQ(b->parentWidget(), ui.Frame2);
 }
 
 TEST_F(MainWindowLayout, BarsUnderTheInvisibleFramesStayClickable) {
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    for (QScrollBar* bar : {w.eye_color, w.body_color, w.cloth_color}) {
+    for (QScrollBar* bar : {ui.eye_color, ui.body_color, ui.cloth_color}) {
         const int before = bar->value();
         // The right arrow of the bar, which the frame above reaches over.
         QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 4, 4));
@@ -128,30 +128,30 @@ TEST_F(MainWindowLayout, TabWalksTheSelectorsAndButtonsInOrder) {
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     w.activateWindow();
-    w.face_type->setFocus();
+    ui.face_type->setFocus();
     // An option group is one stop, at the checked button.
-    const std::vector<QWidget*> expected = {w.face_type,
-                                            w.hair_type,
-                                            w.face_hair_min,
-                                            w.face_hair_down,
-                                            w.face_hair_up,
-                                            w.face_hair_max,
-                                            w.hair_color,
-                                            w.eye_optjion_b[0],
-                                            w.eye_color,
-                                            w.accessory_color,
-                                            w.body_c_option_b[1],
-                                            w.body_color,
-                                            w.cloth_type,
-                                            w.cloth_c1_option_b[1],
-                                            w.cloth_color,
-                                            w.pants_color,
-                                            w.line_color,
-                                            w.type_button[0],
-                                            w.size_button[3],
-                                            w.random,
-                                            w.reset,
-                                            w.face_type};
+    const std::vector<QWidget*> expected = {ui.face_type,
+                                            ui.hair_type,
+                                            ui.face_hair_min,
+                                            ui.face_hair_down,
+                                            ui.face_hair_up,
+                                            ui.face_hair_max,
+                                            ui.hair_color,
+                                            ui.eye_optjion_b[0],
+                                            ui.eye_color,
+                                            ui.accessory_color,
+                                            ui.body_c_option_b[1],
+                                            ui.body_color,
+                                            ui.cloth_type,
+                                            ui.cloth_c1_option_b[1],
+                                            ui.cloth_color,
+                                            ui.pants_color,
+                                            ui.line_color,
+                                            ui.type_button[0],
+                                            ui.size_button[3],
+                                            ui.random,
+                                            ui.reset,
+                                            ui.face_type};
     std::vector<std::string> walked;
     for (std::size_t i = 0; i < expected.size(); ++i) {
         QWidget* focus = QApplication::focusWidget();
@@ -189,9 +189,9 @@ TEST_F(MainWindowLayout, AltKeysOpenTheMenus) {
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     w.activateWindow();
-    w.face_type->setFocus();
-    for (auto [key, menu] : {std::pair{Qt::Key_F, w.m_file}, std::pair{Qt::Key_E, w.m_edit},
-                             std::pair{Qt::Key_O, w.m_config}, std::pair{Qt::Key_H, w.m_help}}) {
+    ui.face_type->setFocus();
+    for (auto [key, menu] : {std::pair{Qt::Key_F, ui.m_file}, std::pair{Qt::Key_E, ui.m_edit},
+                             std::pair{Qt::Key_O, ui.m_config}, std::pair{Qt::Key_H, ui.m_help}}) {
         QTest::keyClick(&w, key, Qt::AltModifier);
         EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 1000))
             << menu->objectName().toStdString();
@@ -208,7 +208,7 @@ TEST_F(MainWindowLayout, FixedSizeWithMinimiseAndNoMaximiseBox) {
     EXPECT_FALSE(f & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(w.minimumSize(), w.maximumSize());
     EXPECT_FALSE(w.windowIcon().isNull());
-    EXPECT_EQ(w.dbg_face_num[0]->font().pointSizeF(), 15.75);
+    EXPECT_EQ(ui.dbg_face_num[0]->font().pointSizeF(), 15.75);
 }
 
 }  // namespace

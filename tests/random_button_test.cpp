@@ -18,10 +18,10 @@ void all_flags(EditorState& s, Int16 v) {
 
 TEST_F(RandomButton, WithEveryFlagOffChangesNothingAndStillDrawsOnce) {
     all_flags(w.state, 0);
-    w.hair_color->setValue(3);
+    ui.hair_color->setValue(3);
     const EditorState before = w.state;
     const int composes = w.compose_count();
-    EXPECT_EQ(draws_during([&] { w.random->click(); }), 1);
+    EXPECT_EQ(draws_during([&] { ui.random->click(); }), 1);
     EXPECT_EQ(w.compose_count(), composes + 1);
     EXPECT_EQ(w.state.hair_color_num, before.hair_color_num);
     EXPECT_EQ(w.state.face_num, before.face_num);
@@ -29,10 +29,10 @@ TEST_F(RandomButton, WithEveryFlagOffChangesNothingAndStillDrawsOnce) {
 }
 
 TEST_F(RandomButton, StartUpFlagsLeaveEyePoseSkinAndAccessory) {
-    w.eye_color->setValue(4);
-    w.cloth_type->setValue(9);
-    w.body_color->setValue(5);
-    w.accessory_color->setValue(6);
+    ui.eye_color->setValue(4);
+    ui.cloth_type->setValue(9);
+    ui.body_color->setValue(5);
+    ui.accessory_color->setValue(6);
     bool something_changed = false;
     for (int i = 0; i < 20; ++i) {
         EXPECT_EQ(draws_during([&] { w.random_Click(); }), 1);
@@ -45,18 +45,18 @@ TEST_F(RandomButton, StartUpFlagsLeaveEyePoseSkinAndAccessory) {
     EXPECT_TRUE(something_changed);
     // What is shown is the drawn character, composed from the new cells.
     EXPECT_EQ(w.workspace().pre_pic, expected_sprite(w.state.face_num, w.state.hair_num, 9, false));
-    EXPECT_EQ(w.dbg_face_num[0]->text(), QString::number(w.state.face_num));
+    EXPECT_EQ(ui.dbg_face_num[0]->text(), QString::number(w.state.face_num));
 }
 
 TEST_F(RandomButton, DamagePosesKeepFaceAndHairAndDrawPosesInTheirRange) {
-    w.type_button[1]->click();
+    ui.type_button[1]->click();
     all_flags(w.state, 1);
     for (int i = 0; i < 50; ++i) {
         w.random_Click();
-        ASSERT_EQ(w.face_type->value(), 0);
-        ASSERT_EQ(w.hair_type->value(), 0);
-        ASSERT_LE(w.cloth_type->value(), 53);
-        ASSERT_EQ(w.state.cloth_num, w.cloth_type->value());
+        ASSERT_EQ(ui.face_type->value(), 0);
+        ASSERT_EQ(ui.hair_type->value(), 0);
+        ASSERT_LE(ui.cloth_type->value(), 53);
+        ASSERT_EQ(w.state.cloth_num, ui.cloth_type->value());
     }
 }
 
@@ -71,7 +71,7 @@ TEST_F(RandomButton, ValueEqualToTheCurrentOneRunsNoHandler) {
         if (kelvara::cal_random(probe, 25) == 0) break;
     }
     w.random_source().seed(seed);
-    QSignalSpy changes(w.eye_color, &QScrollBar::valueChanged);
+    QSignalSpy changes(ui.eye_color, &QScrollBar::valueChanged);
     EXPECT_EQ(draws_during([&] { w.random_Click(); }), 1);
     EXPECT_EQ(changes.count(), 0);
 }

@@ -16,10 +16,10 @@ TEST_F(HeadlessRender, MatchesTheMainWindowForRandomSelections) {
     w.random_source().seed(2026);
     const Colour backgrounds[] = {RGB(212, 208, 200), RGB(0, 255, 0), RGB(255, 255, 255)};
     for (int round = 0; round < 60; ++round) {
-        if (round == 30) w.type_button[1]->click();
+        if (round == 30) ui.type_button[1]->click();
         w.state.back_color = backgrounds[round % 3];
-        w.size_button[round % 6]->click();
-        if (round % 4 == 0) w.body_c_option_b[round % 8 == 0 ? 0 : 1]->click();
+        ui.size_button[round % 6]->click();
+        if (round % 4 == 0) ui.body_c_option_b[round % 8 == 0 ? 0 : 1]->click();
         w.random_Click();
         Workspace fresh;
         render_character(w.sheets(), w.state, fresh);

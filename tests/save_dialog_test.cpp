@@ -80,7 +80,7 @@ TEST_F(SaveDialog, ControlsHaveTheirPlacesCaptionsAndStartValues) {
         EXPECT_FALSE(b->isDefault()) << b->objectName().toStdString();
         EXPECT_FALSE(b->autoDefault()) << b->objectName().toStdString();
     }
-    EXPECT_FALSE(w.isEnabled());
+    EXPECT_TRUE(takes_no_input());
 }
 
 TEST_F(SaveDialog, TabWalksNameBoxCheckBoxListsAndButtons) {
@@ -121,7 +121,7 @@ TEST_F(SaveDialog, EmptyNameSavesTempFilesShowsTheNameAndCloses) {
     EXPECT_EQ(d->SaveName->text(), QStringLiteral("temp")) << "the box shows the name used";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(d.isNull());
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(takes_input());
     EXPECT_EQ(entries(folder), (QStringList{"temp.bmp", "temp.txt"}));
 
     const QImage saved(file(QStringLiteral("temp.bmp")));
@@ -139,12 +139,12 @@ TEST_F(SaveDialog, EmptyNameSavesTempFilesShowsTheNameAndCloses) {
 
 TEST_F(SaveDialog, SavedPictureIsTheSameAtEveryDrawingSize) {
     // Pose 45 draws three pixels in frame column 3: the view shows them, the file does not.
-    w.cloth_type->setValue(45);
+    ui.cloth_type->setValue(45);
     const Surface& pre_pic = w.workspace().pre_pic;
     for (int y = 25; y <= 27; ++y) EXPECT_NE(pre_pic.GetPixel(3, y), w.state.back_color) << y;
 
     std::optional<Surface> first;
-    for (QRadioButton* size : w.size_button) {
+    for (QRadioButton* size : ui.size_button) {
         QTest::mouseClick(size, Qt::LeftButton);
         CapturingSaveDialog* d = open();
         EXPECT_EQ(d->picture(), export_image(pre_pic, w.state.back_color));
@@ -185,7 +185,7 @@ TEST_F(SaveDialog, CancelAndCloseBoxWriteNothingAndTheNextOpeningStartsFresh) {
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(d.isNull());
-        EXPECT_TRUE(w.isEnabled());
+        EXPECT_TRUE(takes_input());
         EXPECT_EQ(w.open_dialog_window(), nullptr);
         EXPECT_TRUE(entries(folder).isEmpty());
 
@@ -210,14 +210,14 @@ TEST_F(SaveDialog, UncheckedBoxSavesTheImageOnlyAndLeavesAnOldParameterFile) {
 }
 
 TEST_F(SaveDialog, TheMenuItemOpensTheDialogAndOkSaves) {
-    w.m_save->trigger();
+    ui.m_save->trigger();
     auto* d = qobject_cast<Save_Dialog*>(w.open_dialog_window());
     ASSERT_NE(d, nullptr);
-    EXPECT_FALSE(w.isEnabled());
+    EXPECT_TRUE(takes_no_input());
     EXPECT_TRUE(d->isEnabled());
     QTest::keyClicks(d->SaveName, QStringLiteral("a.bmp"));
     QTest::mouseClick(d->OKButton, Qt::LeftButton);
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(takes_input());
     EXPECT_EQ(entries(folder), (QStringList{"a.bmp.bmp", "a.bmp.txt"}));
     EXPECT_TRUE(decode_cp932(read_all(file(QStringLiteral("a.bmp.txt"))))
                     .startsWith(QStringLiteral("[a.bmp]\r\n")));
@@ -233,13 +233,13 @@ TEST_F(SaveDialog, ARefusedNameIsReportedAndTheDialogStaysOpenToFixIt) {
     EXPECT_EQ(d->messages[0].title, QStringLiteral("えらー"));
     EXPECT_TRUE(d->messages[0].text.contains(QStringLiteral("sub/hero")));
     EXPECT_TRUE(d->isVisible());
-    EXPECT_FALSE(w.isEnabled());
+    EXPECT_TRUE(takes_no_input());
     EXPECT_TRUE(entries(folder).isEmpty());
 
     d->SaveName->setText(QStringLiteral("hero"));
     QTest::mouseClick(d->OKButton, Qt::LeftButton);
     EXPECT_EQ(entries(folder), (QStringList{"hero.bmp", "hero.txt"}));
-    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(takes_input());
 }
 
 TEST_F(SaveDialog, ABlankNameSavesTempAndBlanksAroundOtherNamesAreKept) {
