@@ -12,7 +12,13 @@ Surface::Surface(int width, int height, Colour back_color)
       pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), back_color) {}
 
 void Surface::Cls() {
-    std::fill(pixels_.begin(), pixels_.end(), back_color_);
+    if (pixels_.empty()) return;
+    // One row filled, the others copied from it: a copy moves many pixels per instruction, a fill
+    // of a colour whose bytes differ only one.
+    std::fill(row(0), row(0) + width_, back_color_);
+    for (int j = 1; j < height_; ++j) {
+        std::memcpy(row(j), row(0), sizeof(Colour) * static_cast<std::size_t>(width_));
+    }
 }
 
 void Surface::ClsExcept(int x, int y, int w, int h) {
@@ -20,13 +26,24 @@ void Surface::ClsExcept(int x, int y, int w, int h) {
     const int right = std::clamp(x + std::max(w, 0), left, width_);
     const int top = std::clamp(y, 0, height_);
     const int bottom = std::clamp(y + std::max(h, 0), top, height_);
+    // Filled rows are copied from the first one, as in Cls.
+    const Colour* filled = nullptr;
+    const auto fill = [&](Colour* begin, int count) {
+        if (count <= 0) return;
+        if (filled != nullptr) {
+            std::memcpy(begin, filled, sizeof(Colour) * static_cast<std::size_t>(count));
+        } else {
+            std::fill(begin, begin + count, back_color_);
+        }
+    };
     for (int j = 0; j < height_; ++j) {
         Colour* r = row(j);
         if (j < top || j >= bottom || left == right) {
-            std::fill(r, r + width_, back_color_);
+            fill(r, width_);
+            if (filled == nullptr) filled = r;
         } else {
-            std::fill(r, r + left, back_color_);
-            std::fill(r + right, r + width_, back_color_);
+            fill(r, left);
+            fill(r + right, width_ - right);
         }
     }
 }
@@ -54,6 +71,19 @@ void Surface::PaintPicture(const Surface& source, int x1, int y1, int w1, int h1
     while (dx_begin < dx_end && x2 + map_offset(dx_begin, w1, w2) < 0) ++dx_begin;
     while (dx_begin < dx_end && x2 + map_offset(dx_end - 1, w1, w2) >= source.width_) --dx_end;
     if (dx_begin >= dx_end || dy_begin >= dy_end) return;
+
+    // Most paints copy at the same size (a cell into a part, a part into the picture): whole rows
+    // then, without the column map. A copy within one surface keeps the pixel-by-pixel order,
+    // whose result differs from a row copy where the rectangles overlap.
+    if (w1 == w2 && h1 == h2 && &source != this) {
+        for (int dy = dy_begin; dy < dy_end; ++dy) {
+            const int sy = y2 + dy;
+            if (sy < 0 || sy >= source.height_) continue;
+            std::memcpy(row(y1 + dy) + x1 + dx_begin, source.row(sy) + x2 + dx_begin,
+                        sizeof(Colour) * static_cast<std::size_t>(dx_end - dx_begin));
+        }
+        return;
+    }
 
     std::vector<int> src_col(static_cast<std::size_t>(dx_end - dx_begin));
     for (int dx = dx_begin; dx < dx_end; ++dx) src_col[dx - dx_begin] = x2 + map_offset(dx, w1, w2);

@@ -37,18 +37,9 @@ CharTool::CharTool(QWidget* parent)
 CharTool::~CharTool() = default;
 
 void CharTool::Form_Load() {
-    state.face_num = 0;
-    state.hair_num = 0;
-    state.hair_color_num = 0;
-    state.eye_color_num = 0;
-    state.cloth_num = 0;
-    state.cloth_color_num = 0;
-    state.cloth2_color_num = 0;
-    state.type_flg = 0;
-    state.body_matte_flg = vb_false;
-    state.cloth_matte_flg = vb_false;
-    state.size_num = 4;
-    state.eye_grey_flg = vb_true;
+    // The start values of every selection, the background and the random flags, shared with the
+    // command line's batches.
+    state = start_up_selection();
 
     draw_flg = vb_true;
     face_max = last_face;
@@ -59,9 +50,6 @@ void CharTool::Form_Load() {
     face_hair_Scroll->setValue(1);
 
     rnd_.seed_from_clock();
-    state.back_color = default_back_color;
-
-    set_start_up_random_flags(state);
 
     face_type->setMaximum(face_max);
     hair_type->setMaximum(hair_max);

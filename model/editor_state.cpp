@@ -2,6 +2,8 @@
 
 namespace kelvara {
 
+namespace {
+
 void set_start_up_random_flags(EditorState& s) {
     s.rnd_face_flg = 1;
     s.rnd_hair_flg = 1;
@@ -14,6 +16,8 @@ void set_start_up_random_flags(EditorState& s) {
     s.rnd_body_color_flg = 0;
     s.rnd_accessory_color_flg = 0;
 }
+
+}  // namespace
 
 EditorState start_up_selection() {
     EditorState s;

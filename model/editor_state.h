@@ -48,10 +48,6 @@ constexpr Colour default_back_color = RGB(212, 208, 200);
 // The drawing size at start-up.
 constexpr Int16 start_up_size = 4;
 
-// The random flags at start-up: face, hair, hair colour and the three cloth colours are drawn;
-// eye colour, pose, skin and accessory are kept.
-void set_start_up_random_flags(EditorState& state);
-
 // The selection the program starts with: character 0 in pose 0 in the first colours, the eyes'
 // grey kept (not whitened), mattes off, drawn at x4 on the grey background, with the start-up
 // random flags. The palette tables are left empty; they come from the strips.

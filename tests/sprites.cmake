@@ -11,3 +11,5 @@ gtest_discover_tests(test_cli_sprites DISCOVERY_MODE PRE_TEST)
 # The program itself: an unknown animation is bad input for a script too.
 add_test(NAME kelvara_render_animate_exit_status_for_bad_input
          COMMAND sh -c "\"$<TARGET_FILE:kelvara-render>\" animate --animation moonwalk -o /nonexistent/x.gif /nonexistent/p.txt; test $? -eq 2")
+
+# The atlas's JSON writer, against Qt's.
