@@ -5,6 +5,10 @@
 #include "compositor/head.h"
 #include "compositor/recolor.h"
 #include "compositor/render_character.h"
+#include "export/parameter_file.h"
+#include "model/random_items.h"
+#include "parallel_render.h"
+#include "random_batch.h"
 
 namespace kelvara {
 namespace {
@@ -90,6 +94,33 @@ void BM_render_character(benchmark::State& st) {
     st.SetItemsProcessed(st.iterations());
 }
 BENCHMARK(BM_render_character);
+
+// A random batch in memory as kelvara-render random makes it, on st.range(0) jobs: every character
+// rendered and encoded as its BMP and parameter file, nothing written. Items per second (real
+// time) is characters per second; compare the rates of 1 and 2 jobs.
+void BM_random_batch_in_memory(benchmark::State& st) {
+    static const cli::CharacterOutput output;
+    EditorState start = start_up_selection();
+    for (const RandomItemInfo& info : random_items) start.*info.flag = 1;
+    RandomSource source;
+    source.seed(7);
+    const cli::RandomBatch batch(start, 2000, source);
+    const int jobs = static_cast<int>(st.range(0));
+    std::vector<cli::CharacterOutput> outputs(static_cast<std::size_t>(jobs), output);
+    std::vector<qsizetype> bytes(static_cast<std::size_t>(jobs));
+    for (auto _ : st) {
+        cli::run_parallel(batch.size(), jobs, [&](int i, int job) {
+            const EditorState s = batch.selection(i);
+            const auto j = static_cast<std::size_t>(job);
+            bytes[j] += outputs[j].file_bytes(s, cli::OutputStyle{}).size() +
+                        parameter_file(batch.name(i), s)->size();
+            return QString();
+        });
+    }
+    benchmark::DoNotOptimize(bytes.data());
+    st.SetItemsProcessed(st.iterations() * batch.size());
+}
+BENCHMARK(BM_random_batch_in_memory)->Arg(1)->Arg(2)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace kelvara

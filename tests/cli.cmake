@@ -32,3 +32,10 @@ add_test(NAME kelvara_render_does_not_load_qt_gui
 # Installing: both programs, the desktop entry and the icons land in their places.
 add_test(NAME install_into_temporary_prefix
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/install_check.sh ${CMAKE_BINARY_DIR})
+
+# Batches: the durable batch writer, the parallel runner, and the real program killed mid-batch.
+add_executable(test_batch batch_test.cpp)
+target_compile_definitions(test_batch PRIVATE KELVARA_RENDER_BINARY="$<TARGET_FILE:kelvara-render>")
+target_link_libraries(test_batch PRIVATE kelvara_render_cli Qt6::Gui GTest::gtest_main kelvara_warnings)
+add_dependencies(test_batch kelvara-render)
+gtest_discover_tests(test_batch DISCOVERY_MODE PRE_TEST)

@@ -22,7 +22,7 @@ CommandLine atlas_options() {
                         value_option(QStringLiteral("background"), QStringLiteral("COLOUR")),
                         value_option(QStringLiteral("columns"), QStringLiteral("C")),
                         value_option(QStringLiteral("frames"), QStringLiteral("SET")),
-                        flag_option(QStringLiteral("transparent"))});
+                        flag_option(QStringLiteral("transparent")), jobs_option_declaration()});
 }
 
 // The largest atlas drawn, on each side, as for contact sheets.
@@ -35,6 +35,7 @@ struct AtlasRequest {
     SpriteStyle style;
     int columns = 16;
     FrameSet frames = FrameSet::all;
+    int jobs = 1;
 };
 
 FrameSet frames_option(const CommandLine& line) {
@@ -70,6 +71,7 @@ AtlasRequest atlas_request(const CommandLine& line) {
         r.columns = *columns;
     }
     r.frames = frames_option(line);
+    r.jobs = jobs_option(line);
     return r;
 }
 
@@ -87,8 +89,8 @@ int write_atlas(const AtlasRequest& r, QTextStream& err) {
                            .arg(layout.height())
                            .arg(largest_side)};
     }
-    const QByteArray png = sprite_png(draw_atlas(output, record.selection, frames, r.style, layout),
-                                      r.style.transparent);
+    const QByteArray png = sprite_png(
+        draw_atlas(output, record.selection, frames, r.style, layout, r.jobs), r.style.transparent);
     if (png.isEmpty()) {
         err << "kelvara-render: "
             << describe(FileError{r.png, QStringLiteral("the atlas could not be encoded")}) << "\n";

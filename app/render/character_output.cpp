@@ -9,8 +9,11 @@
 
 namespace kelvara::cli {
 
-CharacterOutput::CharacterOutput() : sheets_(load_embedded_sheets()) {
-    load_palettes(load_embedded_palette_strips(), palettes_);
+CharacterOutput::CharacterOutput() {
+    auto art = std::make_shared<Art>();
+    art->sheets = load_embedded_sheets();
+    load_palettes(load_embedded_palette_strips(), art->palettes);
+    art_ = std::move(art);
 }
 
 Surface CharacterOutput::picture(const EditorState& selection, Colour background) {
@@ -20,10 +23,10 @@ Surface CharacterOutput::picture(const EditorState& selection, Colour background
 Surface CharacterOutput::picture(const EditorState& selection, Colour background,
                                  Workspace& workspace) const {
     EditorState s = selection;
-    s.palettes = palettes_;
+    s.palettes = art_->palettes;
     s.back_color = background;
     s.size_num = 1;  // the saved picture does not depend on the drawing size
-    render_character(sheets_, s, workspace);
+    render_character(art_->sheets, s, workspace);
     return export_image(workspace.pre_pic, background);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <memory>
 
 #include "compositor/palettes.h"
 #include "compositor/sheets.h"
@@ -18,7 +19,9 @@ struct OutputStyle {
 };
 
 // Turns selections into image files with the program's own sheets, palettes and export code, so
-// that a file equals the one the save dialog writes for the same selections.
+// that a file equals the one the save dialog writes for the same selections. A copy shares the
+// decoded sheets and palettes, which are only read, and has its own working surfaces: one copy per
+// thread draws in parallel.
 class CharacterOutput {
   public:
     CharacterOutput();
@@ -39,8 +42,11 @@ class CharacterOutput {
     static QByteArray png_bytes(const Surface& picture, bool transparent);
 
   private:
-    Sheets sheets_;
-    Palettes palettes_;
+    struct Art {
+        Sheets sheets;
+        Palettes palettes;
+    };
+    std::shared_ptr<const Art> art_;
     Workspace workspace_;
 };
 

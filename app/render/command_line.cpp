@@ -4,6 +4,7 @@
 #include "export/atomic_write.h"
 #include "export/file_error.h"
 #include "model/editor_state.h"
+#include "parallel_render.h"
 
 namespace kelvara::cli {
 
@@ -123,6 +124,17 @@ int scale_option(const CommandLine& line) {
     if (!line.has(QStringLiteral("scale"))) return 1;
     const auto n = whole_number(line.value(QStringLiteral("scale")), 1, 8);
     if (!n) throw BadInput{QStringLiteral("--scale takes a whole number from 1 to 8")};
+    return *n;
+}
+
+QCommandLineOption jobs_option_declaration() {
+    return value_option(QStringLiteral("jobs"), QStringLiteral("N"));
+}
+
+int jobs_option(const CommandLine& line) {
+    if (!line.has(QStringLiteral("jobs"))) return default_jobs();
+    const auto n = whole_number(line.value(QStringLiteral("jobs")), 1, 256);
+    if (!n) throw BadInput{QStringLiteral("--jobs takes a whole number from 1 to 256")};
     return *n;
 }
 

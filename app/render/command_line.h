@@ -58,5 +58,8 @@ void check_targets(const QStringList& paths);
 Colour background_option(const CommandLine& line);
 // --scale: 1 (the default) to 8.
 int scale_option(const CommandLine& line);
+// The option that declares --jobs, and its value: 1 to 256, by default one per core.
+QCommandLineOption jobs_option_declaration();
+int jobs_option(const CommandLine& line);
 
 }  // namespace kelvara::cli

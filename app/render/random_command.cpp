@@ -13,6 +13,7 @@
 #include "help_text.h"
 #include "input_output.h"
 #include "random/random_generation.h"
+#include "random_batch.h"
 
 namespace kelvara::cli {
 
@@ -24,7 +25,8 @@ CommandLine random_options() {
                         value_option(QStringLiteral("items"), QStringLiteral("LIST")),
                         value_option(QStringLiteral("type"), QStringLiteral("TYPE")),
                         value_option(QStringLiteral("out"), QStringLiteral("DIR")),
-                        value_option(QStringLiteral("background"), QStringLiteral("COLOUR"))});
+                        value_option(QStringLiteral("background"), QStringLiteral("COLOUR")),
+                        jobs_option_declaration()});
 }
 
 // The random flags from --items, or the start-up ones.
@@ -85,15 +87,15 @@ int random_command(const QStringList& arguments, QTextStream& out, QTextStream& 
     const Colour background = background_option(line);
     RandomSource source;
     seed_source(source, line);
-    const int digits = QString::number(*count).size();
-    auto name_of = [digits](int i) {
-        return QStringLiteral("kelvara_%1").arg(i, digits, 10, QLatin1Char('0'));
-    };
+    const int jobs = jobs_option(line);
+    // Every selection is drawn before any is rendered, so the batch does not depend on the jobs.
+    const RandomBatch batch(s, *count, source);
     const QString bmp = QStringLiteral(".bmp");
     const QString txt = QStringLiteral(".txt");
     QStringList targets;
-    for (int i = 1; i <= *count; ++i) {
-        targets << export_path(folder, name_of(i), bmp) << export_path(folder, name_of(i), txt);
+    for (int i = 0; i < *count; ++i) {
+        targets << export_path(folder, batch.name(i), bmp)
+                << export_path(folder, batch.name(i), txt);
     }
     check_targets(targets);
 
@@ -102,30 +104,12 @@ int random_command(const QStringList& arguments, QTextStream& out, QTextStream& 
             << describe(FileError{folder, QStringLiteral("cannot make the folder")}) << "\n";
         return exit_write_failed;
     }
-    CharacterOutput output;
     const bool progress = isatty(fileno(stderr)) != 0 && *count >= 20;
-    for (int i = 1; i <= *count; ++i) {
-        // One press of the random button: the flagged items change, the others stay.
-        for (const RandomDraw& d : draw_random_items(s, last_face, last_face, source))
-            s.*random_item(d.item).value = d.value;
-        const QString name = name_of(i);
-        const auto text = parameter_file(name, s);
-        if (!text) {
-            err << "kelvara-render: this system cannot write Shift-JIS\n";
-            return exit_write_failed;
-        }
-        if (!write_output(export_path(folder, name, bmp),
-                          output.file_bytes(s, OutputStyle{background}), err) ||
-            !write_output(export_path(folder, name, txt), *text, err)) {
-            return exit_write_failed;
-        }
-        if (progress) {
-            err << "\r" << i << "/" << *count;
-            err.flush();
-        }
-    }
-    if (progress) err << "\n";
-    return exit_ok;
+    const QString problem =
+        write_random_batch(batch, folder, background, jobs, CharacterOutput(), err, progress);
+    if (problem.isEmpty()) return exit_ok;
+    err << "kelvara-render: " << problem << "\n";
+    return exit_write_failed;
 }
 
 }  // namespace kelvara::cli

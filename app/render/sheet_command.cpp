@@ -9,6 +9,7 @@
 #include "export/export_image.h"
 #include "help_text.h"
 #include "input_output.h"
+#include "parallel_render.h"
 
 namespace kelvara::cli {
 
@@ -18,7 +19,8 @@ CommandLine sheet_options() {
     return CommandLine({value_option(QStringLiteral("columns"), QStringLiteral("C")),
                         value_option(QStringLiteral("o"), QStringLiteral("OUT")),
                         value_option(QStringLiteral("scale"), QStringLiteral("N")),
-                        value_option(QStringLiteral("background"), QStringLiteral("COLOUR"))});
+                        value_option(QStringLiteral("background"), QStringLiteral("COLOUR")),
+                        jobs_option_declaration()});
 }
 
 // The largest sheet drawn, on each side: a sheet of this size already takes a gigabyte.
@@ -49,6 +51,7 @@ int sheet_command(const QStringList& arguments, QTextStream& out, QTextStream& e
     const SheetFormat format = format_of(path);
     const int scale = scale_option(line);
     const Colour background = background_option(line);
+    const int jobs = jobs_option(line);
     const int count = static_cast<int>(line.positional().size());
     const int tile = export_image_size * scale;
     const int rows = (count + *columns - 1) / *columns;
@@ -69,11 +72,14 @@ int sheet_command(const QStringList& arguments, QTextStream& out, QTextStream& e
 
     QByteArray bytes;
     try {
-        CharacterOutput output;
+        std::vector<EditorState> selections;
+        for (const ParameterRecord& r : records) selections.push_back(r.selection);
+        const std::vector<Surface> pictures =
+            draw_pictures(CharacterOutput(), selections, background, jobs);
         Surface sheet(cols * tile, rows * tile, background);
         for (int i = 0; i < count; ++i) {
             const Surface picture =
-                CharacterOutput::enlarged(output.picture(records[i].selection, background), scale);
+                CharacterOutput::enlarged(pictures[static_cast<std::size_t>(i)], scale);
             sheet.PaintPicture(picture, (i % *columns) * tile, (i / *columns) * tile, tile, tile, 0,
                                0, tile, tile);
         }

@@ -8,6 +8,7 @@
 #include "compositor/sheets.h"
 #include "export/export_image.h"
 #include "model/version.h"
+#include "parallel_render.h"
 
 namespace kelvara::cli {
 
@@ -70,12 +71,19 @@ AtlasLayout atlas_layout(int count, int columns, int scale) {
 
 Surface draw_atlas(const CharacterOutput& output, const EditorState& selection,
                    const std::vector<SpriteFrame>& frames, const SpriteStyle& style,
-                   const AtlasLayout& layout) {
+                   const AtlasLayout& layout, int jobs) {
     Surface atlas(layout.width(), layout.height(), ground_of(style));
-    Workspace workspace;
-    for (int k = 0; k < static_cast<int>(frames.size()); ++k) {
-        const Surface picture =
-            draw_sprite(output, selection, frames[static_cast<std::size_t>(k)], style, workspace);
+    const auto count = static_cast<int>(frames.size());
+    std::vector<Surface> pictures(frames.size(), Surface(1, 1, ground_of(style)));
+    std::vector<Workspace> workspaces(static_cast<std::size_t>(jobs_for(count, jobs)));
+    run_parallel(count, jobs, [&](int k, int job) {
+        const auto i = static_cast<std::size_t>(k);
+        pictures[i] = draw_sprite(output, selection, frames[i], style,
+                                  workspaces[static_cast<std::size_t>(job)]);
+        return QString();
+    });
+    for (int k = 0; k < count; ++k) {
+        const Surface& picture = pictures[static_cast<std::size_t>(k)];
         const QRect cell = layout.cell(k);
         atlas.PaintPicture(picture, cell.x(), cell.y(), cell.width(), cell.height(), 0, 0,
                            cell.width(), cell.height());

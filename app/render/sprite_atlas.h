@@ -23,10 +23,11 @@ struct AtlasLayout {
 
 AtlasLayout atlas_layout(int count, int columns, int scale);
 
-// Every frame drawn into its cell; the cells past the last frame show the ground.
+// Every frame drawn into its cell; the cells past the last frame show the ground. The frames are
+// drawn by `jobs` threads, each in a workspace of its own; the atlas is the same for any number.
 Surface draw_atlas(const CharacterOutput& output, const EditorState& selection,
                    const std::vector<SpriteFrame>& frames, const SpriteStyle& style,
-                   const AtlasLayout& layout);
+                   const AtlasLayout& layout, int jobs = 1);
 
 // The atlas described in the JSON array layout that game engines import: a rectangle, a name and
 // a duration per frame, and the animations whose frames stand side by side as frame tags.
