@@ -152,5 +152,56 @@ TEST_F(CliValues, RandomBatchesKeepTheGreyOfTheEyes) {
     EXPECT_GT(grey, 0);
 }
 
+// Each item named on --items changes its own line of the parameter file and no other: the line
+// numbers are the file's layout (line 1 the name, then type, face, hair, hair colour, eye colour,
+// eye grey, accessory, skin, skin matte, pose, cloth 1, cloth matte, pants, line).
+TEST_F(CliValues, EachRandomItemChangesOnlyItsOwnLine) {
+    const std::pair<const char*, int> items[] = {
+        {"face", 3},
+        {"hair", 4},
+        {"hair_color", 5},
+        {"eye_color", 6},
+        {"accessory_color", 8},
+        {"body_color", 9},
+        {"pose", 11},
+        {"cloth_color", 12},
+        {"pants_color", 14},
+        {"line_color", 15},
+    };
+    constexpr int count = 4;
+    for (const auto& [item, line] : items) {
+        SCOPED_TRACE(item);
+        const QString folder = path(QStringLiteral("items_") + QLatin1String(item));
+        ASSERT_EQ(
+            run_cli({QStringLiteral("random"), QStringLiteral("--count"), QString::number(count),
+                     QStringLiteral("--seed"), QStringLiteral("3"), QStringLiteral("--items"),
+                     QLatin1String(item), QStringLiteral("--out"), folder})
+                .status,
+            0);
+        bool changed = false;
+        for (int i = 1; i <= count; ++i) {
+            const QStringList lines =
+                decode_cp932(read_all(folder + QStringLiteral("/kelvara_%1.txt").arg(i)))
+                    .split(QStringLiteral("\r\n"));
+            ASSERT_GE(lines.size(), 15) << i;
+            for (int n = 2; n <= 15; ++n) {
+                const QString value = lines[n - 1].section(QLatin1Char('\t'), 0, 0);
+                // Every other line keeps the start-up value: the face type (written by its
+                // name, with no tab), numbers 0, eye grey On, mattes Off.
+                QString start = QStringLiteral("0");
+                if (n == 2) start = QStringLiteral("かおづら : タイプ");
+                if (n == 7) start = QStringLiteral("On");
+                if (n == 10 || n == 13) start = QStringLiteral("Off");
+                if (n == line) {
+                    changed = changed || value != start;
+                } else {
+                    EXPECT_EQ(value, start) << "character " << i << " line " << n;
+                }
+            }
+        }
+        EXPECT_TRUE(changed) << "line " << line << " never changed";
+    }
+}
+
 }  // namespace
 }  // namespace kelvara::testing
