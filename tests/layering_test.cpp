@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -68,13 +68,25 @@ std::string library_of(const std::string& path) {
     return best;
 }
 
+// The header of a line `#include "header"`, spaces allowed around the hash.
+std::optional<std::string> quoted_include(const std::string& line) {
+    std::size_t i = line.find_first_not_of(" \t");
+    if (i == std::string::npos || line[i] != '#') return std::nullopt;
+    i = line.find_first_not_of(" \t", i + 1);
+    if (i == std::string::npos || line.compare(i, 7, "include") != 0) return std::nullopt;
+    i = line.find_first_not_of(" \t", i + 7);
+    if (i == std::string::npos || line[i] != '"') return std::nullopt;
+    const std::size_t end = line.find('"', i + 1);
+    if (end == std::string::npos) return std::nullopt;
+    return line.substr(i + 1, end - i - 1);
+}
+
 struct Include {
     std::string file;
     std::string header;
 };
 
 std::vector<Include> project_includes(const fs::path& root) {
-    const std::regex include_line(R"(^\s*#\s*include\s*"([^"]+)\")");
     std::vector<Include> found;
     for (const auto& entry : fs::recursive_directory_iterator(root)) {
         const std::string relative = fs::relative(entry.path(), root).generic_string();
@@ -83,9 +95,8 @@ std::vector<Include> project_includes(const fs::path& root) {
         if (ext != ".h" && ext != ".cpp" && ext != ".in") continue;
         std::ifstream in(entry.path());
         std::string line;
-        std::smatch m;
         while (std::getline(in, line)) {
-            if (std::regex_search(line, m, include_line)) found.push_back({relative, m[1]});
+            if (const auto header = quoted_include(line)) found.push_back({relative, *header});
         }
     }
     return found;
