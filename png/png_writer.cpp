@@ -100,7 +100,9 @@ bool write_image_data(std::vector<std::uint8_t>& out, const Header& h, Effort ef
             z.next_out = out.data() + used;
             z.avail_out = static_cast<uInt>(room);
             status = deflate(&z, flush);
-            out.resize(out.size() - z.avail_out);
+            // Room never falls below what is left of it, so the count of bytes made cannot wrap.
+            const std::size_t made = room > z.avail_out ? room - z.avail_out : 0;
+            out.resize(used + made);
         } while (status == Z_OK && (z.avail_in > 0 || (flush == Z_FINISH)));
         ok = flush == Z_FINISH ? status == Z_STREAM_END : (status == Z_OK || status == Z_BUF_ERROR);
     }
