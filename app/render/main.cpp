@@ -36,9 +36,8 @@ int main(int argc, char* argv[]) {
     mallopt(M_TRIM_THRESHOLD, 256 << 20);
     // Commands are words; --help and --version draw nothing.
     if (argc > 1 && argv[1][0] != '-') prefault_heap(std::size_t{16} << 20);
-    // PNG is written by Qt's built-in handler and BMP and GIF by the program's own code: the
-    // renderer needs no plug-in, yet the first image written would open every installed image
-    // format plug-in to ask whether it handles PNG (a quarter of a short run's instructions).
+    // Every picture format is written by the program's own code, so the renderer needs no Qt
+    // plug-in; an empty search path keeps Qt from scanning the plug-in folders for one.
     QCoreApplication::setLibraryPaths({});
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
