@@ -32,14 +32,7 @@ bool CharTool::open_parameter_file(const QString& path) {
     }
     // The file holds the character; the drawing size, background and random flags are the
     // window's own and stay.
-    const EditorState& file = read.value().selection;
-    EditorState target = state;
-    target.type_flg = file.type_flg;
-    for (const RandomItemInfo& info : random_items) target.*info.value = file.*info.value;
-    target.eye_grey_flg = file.eye_grey_flg;
-    target.body_matte_flg = file.body_matte_flg;
-    target.cloth_matte_flg = file.cloth_matte_flg;
-    apply_selection(target);
+    apply_selection(with_character_of(state, read.value().selection));
     return true;
 }
 

@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <optional>
 
+#include "export/posix_write.h"
+
 namespace kelvara {
 
 namespace {
@@ -47,19 +49,6 @@ int create_temporary(const QString& folder, QByteArray& name) {
     return -1;
 }
 
-bool write_all(int fd, const QByteArray& bytes) {
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + written,
-                                  static_cast<std::size_t>(bytes.size() - written));
-        if (n < 0 && errno == EINTR) continue;
-        // A short write (the disk filling up) is retried so that the next one names the cause.
-        if (n <= 0) return false;
-        written += n;
-    }
-    return true;
-}
-
 }  // namespace
 
 FileStatus check_write_target(const QString& path) {
@@ -94,7 +83,8 @@ FileStatus write_file_atomically(const QString& path, const QByteArray& bytes,
         if (::fchown(fd, old->st_uid, old->st_gid) != 0 && errno != EPERM) return give_up(errno);
         if (::fchmod(fd, old->st_mode & 07777) != 0) return give_up(errno);
     }
-    if (!write_all(fd, bytes) || ::fdatasync(fd) != 0) return give_up(errno);
+    if (const int error = write_all(fd, bytes); error != 0) return give_up(error);
+    if (::fdatasync(fd) != 0) return give_up(errno);
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(temporary.constData());

@@ -11,25 +11,11 @@
 #include <cstring>
 
 #include "export/export_paths.h"
+#include "export/posix_write.h"
 
 namespace kelvara {
 
 namespace {
-
-// Writes all of bytes to fd, retrying short writes so that a failing one names the cause.
-int write_all(int fd, const QByteArray& bytes) {
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + written,
-                                  static_cast<std::size_t>(bytes.size() - written));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        written += static_cast<qsizetype>(n);
-    }
-    return 0;
-}
 
 // The process id in a temporary name "<prefix><pid>-<name>", or 0 when there is none.
 pid_t writer_of(const char* entry, std::size_t prefix_length) {

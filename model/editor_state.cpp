@@ -1,5 +1,7 @@
 #include "model/editor_state.h"
 
+#include "model/random_items.h"
+
 namespace kelvara {
 
 namespace {
@@ -18,6 +20,16 @@ void set_start_up_random_flags(EditorState& s) {
 }
 
 }  // namespace
+
+EditorState with_character_of(const EditorState& base, const EditorState& character) {
+    EditorState s = base;
+    s.type_flg = character.type_flg;
+    for (const RandomItemInfo& info : random_items) s.*info.value = character.*info.value;
+    s.eye_grey_flg = character.eye_grey_flg;
+    s.body_matte_flg = character.body_matte_flg;
+    s.cloth_matte_flg = character.cloth_matte_flg;
+    return s;
+}
 
 EditorState start_up_selection() {
     EditorState s;

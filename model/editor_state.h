@@ -48,6 +48,11 @@ constexpr Colour default_back_color = RGB(212, 208, 200);
 // The drawing size at start-up.
 constexpr Int16 start_up_size = 4;
 
+// base with the character of another selection: its sprite type, the ten selections random
+// generation may set and the three options, which is what a parameter file records. The drawing
+// size, background and random flags stay those of base.
+EditorState with_character_of(const EditorState& base, const EditorState& character);
+
 // The selection the program starts with: character 0 in pose 0 in the first colours, the eyes'
 // grey kept (not whitened), mattes off, drawn at x4 on the grey background, with the start-up
 // random flags. The palette tables are left empty; they come from the strips.

@@ -25,9 +25,6 @@ CommandLine atlas_options() {
                         flag_option(QStringLiteral("transparent")), jobs_option_declaration()});
 }
 
-// The largest atlas drawn, on each side, as for contact sheets.
-constexpr int largest_side = 16384;
-
 struct AtlasRequest {
     QString parameters;
     QString png;
@@ -82,12 +79,12 @@ int write_atlas(const AtlasRequest& r, QTextStream& err) {
     const std::vector<SpriteFrame> frames = atlas_frames(r.frames);
     const AtlasLayout layout =
         atlas_layout(static_cast<int>(frames.size()), r.columns, r.style.scale);
-    if (layout.width() > largest_side || layout.height() > largest_side) {
+    if (layout.width() > largest_picture_side || layout.height() > largest_picture_side) {
         throw BadInput{QStringLiteral("the atlas would be %1 x %2 pixels, more than %3 a side: "
                                       "choose other --columns or a smaller --scale")
                            .arg(layout.width())
                            .arg(layout.height())
-                           .arg(largest_side)};
+                           .arg(largest_picture_side)};
     }
     const QByteArray png = sprite_png(
         draw_atlas(output, record.selection, frames, r.style, layout, r.jobs), r.style.transparent);

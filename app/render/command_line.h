@@ -54,6 +54,10 @@ QString output_option(const CommandLine& line, const QString& name);
 // refused before anything is written.
 void check_targets(const QStringList& paths);
 
+// The largest picture drawn (a contact sheet or an atlas), on each side: the limit many image
+// readers share, and at this size already a gigabyte of pixels.
+constexpr int largest_picture_side = 16384;
+
 // --background: grey (the default), green, white or a hex colour.
 Colour background_option(const CommandLine& line);
 // --scale: 1 (the default) to 8.

@@ -23,9 +23,6 @@ CommandLine sheet_options() {
                         jobs_option_declaration()});
 }
 
-// The largest sheet drawn, on each side: a sheet of this size already takes a gigabyte.
-constexpr int largest_side = 16384;
-
 enum class SheetFormat { png, bmp };
 
 // The format the file's name asks for; a name that asks for neither is bad input.
@@ -57,12 +54,12 @@ int sheet_command(const QStringList& arguments, QTextStream& out, QTextStream& e
     const int rows = (count + *columns - 1) / *columns;
     const int cols = std::min(*columns, count);
     // Checked in 64 bits: rows * tile overflows an int long before memory runs out.
-    if (static_cast<qint64>(cols) * tile > largest_side ||
-        static_cast<qint64>(rows) * tile > largest_side) {
+    if (static_cast<qint64>(cols) * tile > largest_picture_side ||
+        static_cast<qint64>(rows) * tile > largest_picture_side) {
         throw BadInput{QStringLiteral("the sheet would be %1 x %2 pixels; at most %3 a side")
                            .arg(static_cast<qint64>(cols) * tile)
                            .arg(static_cast<qint64>(rows) * tile)
-                           .arg(largest_side)};
+                           .arg(largest_picture_side)};
     }
     check_targets({path});
 
