@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/colour.h"
+#include "model/pixel_view.h"
 
 namespace kelvara {
 
@@ -51,6 +52,8 @@ class Surface {
     std::vector<Colour>& bits() { return pixels_; }
     const Colour* row(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
     Colour* row(int y) { return pixels_.data() + static_cast<std::size_t>(y) * width_; }
+    // The whole surface as the file encoders take it.
+    PixelView view() const { return {pixels_.data(), width_, height_, width_}; }
 
     bool operator==(const Surface& other) const {
         return width_ == other.width_ && height_ == other.height_ && pixels_ == other.pixels_;

@@ -20,6 +20,7 @@ namespace fs = std::filesystem;
 const std::vector<std::pair<std::string, std::string>> library_of_prefix = {
     {"model/", "model"},
     {"compositor/", "compositor"},
+    {"formats/", "formats"},
     {"gif/", "gif"},
     {"png/", "png"},
     {"assets/", "assets"},
@@ -42,6 +43,7 @@ const std::vector<std::pair<std::string, std::string>> library_of_prefix = {
 const std::map<std::string, std::set<std::string>> allowed = {
     {"model", {}},
     {"compositor", {"model"}},
+    {"formats", {"model"}},
     {"gif", {"compositor", "model"}},
     {"png", {"compositor", "model"}},
     {"assets", {"compositor", "model"}},
