@@ -1,9 +1,10 @@
 #include "export/character_export.h"
 
 #include "export/atomic_write.h"
-#include "export/bmp_file.h"
+#include "export/encoded_bytes.h"
 #include "export/export_paths.h"
 #include "export/parameter_file.h"
+#include "formats/bmp_writer.h"
 
 namespace kelvara {
 
@@ -14,7 +15,12 @@ ExportOutcome export_character(const QString& folder, const QString& base_name,
         return {Failure::refused_name, FileError{base_name, problem}};
     }
     const QString image_path = export_path(folder, base_name, QStringLiteral(".bmp"));
-    if (const FileStatus written = write_file_atomically(image_path, encode_bmp(picture));
+    const formats::Encoded image = formats::encode_bmp(picture.view());
+    if (!image) {
+        return {Failure::image_file,
+                FileError{image_path, QString::fromStdString(image.error().describe())}};
+    }
+    if (const FileStatus written = write_file_atomically(image_path, byte_array(image.value()));
         !written) {
         return {Failure::image_file, written.error()};
     }

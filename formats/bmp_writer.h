@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QByteArray>
+#include "formats/encoded.h"
+#include "model/pixel_view.h"
 
-#include "compositor/surface.h"
+namespace kelvara::formats {
 
-namespace kelvara {
-
-// The surface as an uncompressed 24-bit Windows bitmap: a 14-byte file header, a 40-byte
+// The picture as an uncompressed 24-bit Windows bitmap: a 14-byte file header, a 40-byte
 // information header (resolutions 0, no palette), then the rows bottom-up, each pixel blue, green,
 // red, each row padded with zero bytes to a multiple of four. A 63 x 63 picture gives 12150 bytes.
-QByteArray encode_bmp(const Surface& picture);
+// Fails on an empty picture or one whose file would pass the format's 4 GiB.
+Encoded encode_bmp(const PixelView& picture);
 
-}  // namespace kelvara
+}  // namespace kelvara::formats

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <new>
 #include <string>
 #include <utility>
 #include <variant>
@@ -48,5 +49,16 @@ class Encoded {
   private:
     std::variant<Bytes, EncodeError> result_;
 };
+
+// What encode() gives, or out_of_memory when it runs out: a picture within a format's limits may
+// still need more memory than the machine will give.
+template <class Encode>
+Encoded unless_out_of_memory(Encode encode) {
+    try {
+        return encode();
+    } catch (const std::bad_alloc&) {
+        return EncodeProblem::out_of_memory;
+    }
+}
 
 }  // namespace kelvara::formats

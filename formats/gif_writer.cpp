@@ -1,13 +1,15 @@
-#include "gif/gif_writer.h"
+#include "formats/gif_writer.h"
 
 #include <algorithm>
-#include <unordered_map>
 
-namespace kelvara::gif {
+#include "formats/palette_indexer.h"
+
+namespace kelvara::formats {
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+// The largest side a GIF's 16-bit sizes hold.
+constexpr int largest_side = 0xFFFF;
 
 void put16(Bytes& out, int v) {
     out.push_back(static_cast<std::uint8_t>(v & 0xFF));
@@ -37,44 +39,6 @@ class CodeWriter {
     std::uint32_t buffer_ = 0;
     int bits_ = 0;
 };
-
-// The colour table of all frames: the transparent colour first, then the others in order of
-// appearance; and each frame's pixels as indices into it.
-struct Indexed {
-    std::vector<Colour> colours;
-    std::vector<Bytes> frames;
-};
-
-std::optional<Indexed> index_colours(const std::vector<const Surface*>& pictures,
-                                     std::optional<Colour> transparent, std::size_t limit) {
-    Indexed out;
-    std::unordered_map<Colour, std::uint8_t> index_of;
-    if (transparent) {
-        out.colours.push_back(*transparent);
-        index_of.emplace(*transparent, 0);
-    }
-    Colour last = invalid_colour;
-    std::uint8_t last_index = 0;
-    for (const Surface* p : pictures) {
-        Bytes& indices = out.frames.emplace_back();
-        indices.reserve(p->bits().size());
-        for (const Colour c : p->bits()) {
-            // Runs of one colour are the rule in a sprite; skip the look-up for them.
-            if (c != last) {
-                auto it = index_of.find(c);
-                if (it == index_of.end()) {
-                    if (out.colours.size() == limit) return std::nullopt;
-                    it = index_of.emplace(c, static_cast<std::uint8_t>(out.colours.size())).first;
-                    out.colours.push_back(c);
-                }
-                last = c;
-                last_index = it->second;
-            }
-            indices.push_back(last_index);
-        }
-    }
-    return out;
-}
 
 // Bits per entry of the smallest colour table that holds n colours (at least 2 bits, the least
 // code size LZW allows).
@@ -174,24 +138,34 @@ void put_image(Bytes& out, int width, int height, const Bytes& indices, int bits
     out.push_back(0);  // end of image data
 }
 
-Bytes encode(const std::vector<const Surface*>& pictures, const std::vector<int>& delays_ms,
-             std::optional<Colour> transparent, bool animated) {
-    if (pictures.empty()) return {};
-    const int width = pictures.front()->width();
-    const int height = pictures.front()->height();
-    for (const Surface* p : pictures) {
-        if (p->width() != width || p->height() != height) return {};
+Encoded encode(const std::vector<GifFrame>& frames, std::optional<Colour> transparent,
+               bool animated) {
+    if (frames.empty()) return EncodeProblem::empty_picture;
+    const int width = frames.front().picture.width;
+    const int height = frames.front().picture.height;
+    for (const GifFrame& f : frames) {
+        if (f.picture.width != width || f.picture.height != height) {
+            return EncodeProblem::frames_differ;
+        }
     }
-    const auto indexed = index_colours(pictures, transparent, 256);
-    if (!indexed) return {};
-    const int bits = table_bits(indexed->colours.size());
+    if (width <= 0 || height <= 0) return EncodeProblem::empty_picture;
+    if (width > largest_side || height > largest_side) return EncodeProblem::too_large;
+    // One colour table for all frames, the transparent colour first.
+    PaletteIndexer indexer(transparent);
+    std::vector<Bytes> indices;
+    for (const GifFrame& f : frames) {
+        std::optional<Bytes> frame = indexer.indices(f.picture);
+        if (!frame) return EncodeProblem::too_many_colours;
+        indices.push_back(std::move(*frame));
+    }
+    const int bits = table_bits(indexer.palette().size());
     Bytes out;
-    put_header(out, width, height, indexed->colours, bits);
+    put_header(out, width, height, indexer.palette(), bits);
     if (animated) put_loop_forever(out);
-    for (std::size_t k = 0; k < pictures.size(); ++k) {
-        put_control(out, (delays_ms[k] + 5) / 10, transparent.has_value(),
+    for (std::size_t k = 0; k < frames.size(); ++k) {
+        put_control(out, (frames[k].delay_ms + 5) / 10, transparent.has_value(),
                     animated && transparent.has_value());
-        put_image(out, width, height, indexed->frames[k], bits);
+        put_image(out, width, height, indices[k], bits);
     }
     out.push_back(0x3B);  // trailer
     return out;
@@ -199,19 +173,13 @@ Bytes encode(const std::vector<const Surface*>& pictures, const std::vector<int>
 
 }  // namespace
 
-std::vector<std::uint8_t> encode_animation(const std::vector<GifFrame>& frames,
-                                           std::optional<Colour> transparent) {
-    std::vector<const Surface*> pictures;
-    std::vector<int> delays;
-    for (const GifFrame& f : frames) {
-        pictures.push_back(&f.picture);
-        delays.push_back(f.delay_ms);
-    }
-    return encode(pictures, delays, transparent, true);
+Encoded encode_gif_animation(const std::vector<GifFrame>& frames,
+                             std::optional<Colour> transparent) {
+    return unless_out_of_memory([&] { return encode(frames, transparent, true); });
 }
 
-std::vector<std::uint8_t> encode_gif(const Surface& picture, Colour transparent) {
-    return encode({&picture}, {0}, transparent, false);
+Encoded encode_gif(const PixelView& picture, Colour transparent) {
+    return unless_out_of_memory([&] { return encode({{picture, 0}}, transparent, false); });
 }
 
-}  // namespace kelvara::gif
+}  // namespace kelvara::formats

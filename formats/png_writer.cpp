@@ -1,47 +1,39 @@
-#include "png/png_writer.h"
+#include "formats/png_writer.h"
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <limits>
+#include <span>
 #include <string_view>
-#include <unordered_map>
 
-namespace kelvara::png {
+#include "formats/palette_indexer.h"
+
+namespace kelvara::formats {
 
 namespace {
 
-constexpr std::array<std::uint32_t, 256> make_crc_table() {
-    std::array<std::uint32_t, 256> table{};
-    for (std::uint32_t n = 0; n < 256; ++n) {
-        std::uint32_t c = n;
-        for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        table[n] = c;
-    }
-    return table;
-}
-
-constexpr std::array<std::uint32_t, 256> crc_table = make_crc_table();
-
-void put_u32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+void put_u32(Bytes& out, std::uint32_t v) {
     out.push_back(static_cast<std::uint8_t>(v >> 24));
     out.push_back(static_cast<std::uint8_t>(v >> 16));
     out.push_back(static_cast<std::uint8_t>(v >> 8));
     out.push_back(static_cast<std::uint8_t>(v));
 }
 
-// Appends a chunk whose data is already at the end of out, from data_start on: the length and
-// type go in front of it and the CRC after.
-void close_chunk(std::vector<std::uint8_t>& out, std::size_t header_start) {
+// Ends the chunk that open_chunk began at header_start, whose data now runs to the end of out:
+// the length goes in front of the data and the CRC of type and data after it.
+void close_chunk(Bytes& out, std::size_t header_start) {
     const std::size_t data_start = header_start + 8;
     const auto length = static_cast<std::uint32_t>(out.size() - data_start);
     for (int i = 0; i < 4; ++i)
         out[header_start + i] = static_cast<std::uint8_t>(length >> (24 - 8 * i));
-    put_u32(out, crc32(std::span(out).subspan(header_start + 4)));
+    const uLong crc = ::crc32(0L, out.data() + header_start + 4, static_cast<uInt>(length + 4));
+    put_u32(out, static_cast<std::uint32_t>(crc));
 }
 
-std::size_t open_chunk(std::vector<std::uint8_t>& out, std::string_view type) {
+std::size_t open_chunk(Bytes& out, std::string_view type) {
     const std::size_t start = out.size();
     out.insert(out.end(), 4, 0);  // the length, known when the chunk is closed
     out.insert(out.end(), type.begin(), type.end());
@@ -55,11 +47,23 @@ struct Header {
     std::size_t bytes_per_pixel;
 };
 
-// The signature and IHDR, or false when the picture cannot be a PNG of that kind.
-bool start_file(std::vector<std::uint8_t>& out, const Header& h) {
-    if (h.width == 0 || h.height == 0) return false;
+Header header_of(const PixelView& picture, std::uint8_t colour_type, std::size_t bytes_per_pixel) {
+    return {static_cast<std::uint32_t>(std::max(picture.width, 0)),
+            static_cast<std::uint32_t>(std::max(picture.height, 0)), colour_type, bytes_per_pixel};
+}
+
+// Why the picture cannot be a PNG of that kind, if it cannot; checked before any pixel is read.
+std::optional<EncodeProblem> size_problem(const Header& h) {
+    if (h.width == 0 || h.height == 0) return EncodeProblem::empty_picture;
     // Every row, its filter byte included, must fit zlib's 32-bit counts.
-    if (h.width > (std::numeric_limits<std::uint32_t>::max() - 1) / h.bytes_per_pixel) return false;
+    if (h.width > (std::numeric_limits<std::uint32_t>::max() - 1) / h.bytes_per_pixel) {
+        return EncodeProblem::too_large;
+    }
+    return std::nullopt;
+}
+
+// The signature and IHDR.
+void start_file(Bytes& out, const Header& h) {
     constexpr std::array<std::uint8_t, 8> signature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     out.insert(out.end(), signature.begin(), signature.end());
     const std::size_t ihdr = open_chunk(out, "IHDR");
@@ -71,18 +75,33 @@ bool start_file(std::vector<std::uint8_t>& out, const Header& h) {
     out.push_back(0);  // the standard filters
     out.push_back(0);  // not interlaced
     close_chunk(out, ihdr);
-    return true;
 }
+
+// zlib's compressor, ended however the writing ends (a failed allocation included).
+struct Deflater {
+    explicit Deflater(int level) : started(deflateInit(&z, level)) {}
+    ~Deflater() {
+        if (started == Z_OK) deflateEnd(&z);
+    }
+    Deflater(const Deflater&) = delete;
+    Deflater& operator=(const Deflater&) = delete;
+
+    z_stream z{};
+    const int started;  // what deflateInit said
+};
 
 // Appends one IDAT holding every row, each behind filter byte 0 (none): the pictures are flat
 // areas of few colours, which zlib's matches already catch, and no filter keeps encoding quick.
 // fill_row writes a row's pixels into the span it is given.
 template <class FillRow>
-bool write_image_data(std::vector<std::uint8_t>& out, const Header& h, Effort effort,
-                      FillRow fill_row) {
-    z_stream z{};
-    const int level = effort == Effort::fast ? 1 : Z_DEFAULT_COMPRESSION;
-    if (deflateInit(&z, level) != Z_OK) return false;
+std::optional<EncodeProblem> write_image_data(Bytes& out, const Header& h, PngEffort effort,
+                                              FillRow fill_row) {
+    Deflater deflater(effort == PngEffort::fast ? 1 : Z_DEFAULT_COMPRESSION);
+    if (deflater.started != Z_OK) {
+        return deflater.started == Z_MEM_ERROR ? EncodeProblem::out_of_memory
+                                               : EncodeProblem::compression_failed;
+    }
+    z_stream& z = deflater.z;
     const std::size_t idat = open_chunk(out, "IDAT");
     std::vector<std::uint8_t> row(1 + h.width * h.bytes_per_pixel);
     row[0] = 0;  // filter type none
@@ -106,33 +125,24 @@ bool write_image_data(std::vector<std::uint8_t>& out, const Header& h, Effort ef
         } while (status == Z_OK && (z.avail_in > 0 || (flush == Z_FINISH)));
         ok = flush == Z_FINISH ? status == Z_STREAM_END : (status == Z_OK || status == Z_BUF_ERROR);
     }
-    deflateEnd(&z);
-    if (!ok || out.size() - idat - 8 > 0x7FFFFFFFu) return false;
+    if (!ok) return EncodeProblem::compression_failed;
+    // A chunk's length is a 31-bit count.
+    if (out.size() - idat - 8 > 0x7FFFFFFFu) return EncodeProblem::too_large;
     close_chunk(out, idat);
-    return true;
+    return std::nullopt;
 }
 
-void end_file(std::vector<std::uint8_t>& out) {
+void end_file(Bytes& out) {
     close_chunk(out, open_chunk(out, "IEND"));
 }
 
-}  // namespace
-
-std::uint32_t crc32(std::span<const std::uint8_t> bytes) {
-    std::uint32_t c = 0xFFFFFFFFu;
-    for (std::uint8_t b : bytes) c = crc_table[(c ^ b) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
-
-std::vector<std::uint8_t> encode_truecolour(const Surface& picture,
-                                            std::optional<Colour> see_through, Effort effort) {
+Encoded truecolour(const PixelView& picture, std::optional<Colour> see_through, PngEffort effort) {
     const bool alpha = see_through.has_value();
-    const Header h{static_cast<std::uint32_t>(picture.width()),
-                   static_cast<std::uint32_t>(picture.height()),
-                   static_cast<std::uint8_t>(alpha ? 6 : 2), alpha ? 4u : 3u};
-    std::vector<std::uint8_t> out;
-    if (picture.width() <= 0 || picture.height() <= 0 || !start_file(out, h)) return {};
-    const bool written =
+    const Header h = header_of(picture, alpha ? 6 : 2, alpha ? 4 : 3);
+    if (const auto problem = size_problem(h)) return *problem;
+    Bytes out;
+    start_file(out, h);
+    const auto problem =
         write_image_data(out, h, effort, [&](std::uint32_t y, std::span<std::uint8_t> row) {
             const Colour* in = picture.row(static_cast<int>(y));
             std::uint8_t* p = row.data();
@@ -149,47 +159,25 @@ std::vector<std::uint8_t> encode_truecolour(const Surface& picture,
                 if (alpha) *p++ = 255;
             }
         });
-    if (!written) return {};
+    if (problem) return *problem;
     end_file(out);
     return out;
 }
 
-std::vector<std::uint8_t> encode_indexed(const Surface& picture, std::optional<Colour> see_through,
-                                         Effort effort) {
-    if (picture.width() <= 0 || picture.height() <= 0) return {};
+Encoded indexed(const PixelView& picture, std::optional<Colour> see_through, PngEffort effort) {
+    const Header h = header_of(picture, 3, 1);
+    if (const auto problem = size_problem(h)) return *problem;
     // The indices first, so that a picture of too many colours is refused before anything is
-    // written; sprite pictures are mostly long runs of one colour, so the last lookup is kept.
-    const auto width = static_cast<std::size_t>(picture.width());
-    std::vector<std::uint8_t> indices(width * static_cast<std::size_t>(picture.height()));
-    std::vector<Colour> palette;
-    std::unordered_map<Colour, std::uint8_t> index_of;
-    Colour last = invalid_colour;
-    std::uint8_t last_index = 0;
-    for (int y = 0; y < picture.height(); ++y) {
-        const Colour* in = picture.row(y);
-        std::uint8_t* out = indices.data() + width * static_cast<std::size_t>(y);
-        for (std::size_t x = 0; x < width; ++x) {
-            const Colour c = in[x];
-            if (c != last) {
-                auto it = index_of.find(c);
-                if (it == index_of.end()) {
-                    if (palette.size() == 256) return {};
-                    it = index_of.emplace(c, static_cast<std::uint8_t>(palette.size())).first;
-                    palette.push_back(c);
-                }
-                last = c;
-                last_index = it->second;
-            }
-            out[x] = last_index;
-        }
-    }
+    // written.
+    PaletteIndexer indexer;
+    const std::optional<Bytes> indices = indexer.indices(picture);
+    if (!indices) return EncodeProblem::too_many_colours;
 
-    const Header h{static_cast<std::uint32_t>(picture.width()),
-                   static_cast<std::uint32_t>(picture.height()), 3, 1};
-    std::vector<std::uint8_t> out;
-    if (!start_file(out, h)) return {};
+    Bytes out;
+    start_file(out, h);
     const std::size_t plte = open_chunk(out, "PLTE");
     std::optional<std::size_t> clear;
+    const std::vector<Colour>& palette = indexer.palette();
     for (std::size_t i = 0; i < palette.size(); ++i) {
         const Colour c = palette[i];
         if (see_through && c == *see_through) {
@@ -209,13 +197,26 @@ std::vector<std::uint8_t> encode_indexed(const Surface& picture, std::optional<C
         out.push_back(0);
         close_chunk(out, trns);
     }
-    const bool written =
+    const std::size_t width = h.width;
+    const auto problem =
         write_image_data(out, h, effort, [&](std::uint32_t y, std::span<std::uint8_t> row) {
-            std::memcpy(row.data(), indices.data() + width * y, width);
+            std::memcpy(row.data(), indices->data() + width * y, width);
         });
-    if (!written) return {};
+    if (problem) return *problem;
     end_file(out);
     return out;
 }
 
-}  // namespace kelvara::png
+}  // namespace
+
+Encoded encode_truecolour_png(const PixelView& picture, std::optional<Colour> see_through,
+                              PngEffort effort) {
+    return unless_out_of_memory([&] { return truecolour(picture, see_through, effort); });
+}
+
+Encoded encode_indexed_png(const PixelView& picture, std::optional<Colour> see_through,
+                           PngEffort effort) {
+    return unless_out_of_memory([&] { return indexed(picture, see_through, effort); });
+}
+
+}  // namespace kelvara::formats

@@ -5,7 +5,8 @@
 #include <QImageReader>
 #include <cstdint>
 
-#include "export/bmp_file.h"
+#include "compositor/surface.h"
+#include "formats/bmp_writer.h"
 
 namespace kelvara::testing {
 namespace {
@@ -21,6 +22,14 @@ std::uint16_t u16(const QByteArray& b, int at) {
                                       (static_cast<std::uint8_t>(b[at + 1]) << 8));
 }
 
+QByteArray bmp_bytes(const Surface& picture) {
+    const formats::Encoded bmp = formats::encode_bmp(picture.view());
+    EXPECT_TRUE(bmp.ok()) << bmp.error().describe();
+    if (!bmp) return {};
+    return QByteArray(reinterpret_cast<const char*>(bmp.value().data()),
+                      static_cast<qsizetype>(bmp.value().size()));
+}
+
 Surface patterned(int width, int height) {
     Surface s(width, height, 0);
     for (int y = 0; y < height; ++y) {
@@ -30,7 +39,7 @@ Surface patterned(int width, int height) {
 }
 
 TEST(BmpFile, HeaderOfTheSavedPictureHoldsEveryFieldAsListed) {
-    const QByteArray bmp = encode_bmp(patterned(63, 63));
+    const QByteArray bmp = bmp_bytes(patterned(63, 63));
     ASSERT_EQ(bmp.size(), 12150);
     EXPECT_EQ(bmp.left(2), QByteArray("BM"));
     EXPECT_EQ(u32(bmp, 2), 12150u);
@@ -52,7 +61,7 @@ TEST(BmpFile, HeaderOfTheSavedPictureHoldsEveryFieldAsListed) {
 
 TEST(BmpFile, RowsRunBottomUpInBlueGreenRedWithThreeZeroBytesOfPadding) {
     const Surface picture = patterned(63, 63);
-    const QByteArray bmp = encode_bmp(picture);
+    const QByteArray bmp = bmp_bytes(picture);
     ASSERT_EQ(bmp.size(), 12150);
     for (int stored = 0; stored < 63; ++stored) {
         const int y = 62 - stored;
@@ -70,7 +79,7 @@ TEST(BmpFile, RowsRunBottomUpInBlueGreenRedWithThreeZeroBytesOfPadding) {
 
 TEST(BmpFile, AnIndependentDecoderReadsBackEveryPixel) {
     const Surface picture = patterned(63, 63);
-    QByteArray bmp = encode_bmp(picture);
+    QByteArray bmp = bmp_bytes(picture);
     QBuffer buffer(&bmp);
     QImageReader reader(&buffer, "bmp");
     const QImage image = reader.read();
@@ -88,7 +97,7 @@ TEST(BmpFile, RowsOfOtherWidthsArePaddedToWholeWords) {
     // Widths whose rows need 0, 1, 2 and 3 bytes of padding.
     for (auto [width, row_bytes] :
          {std::pair{4, 12}, std::pair{1, 4}, std::pair{2, 8}, std::pair{3, 12}, std::pair{5, 16}}) {
-        const QByteArray bmp = encode_bmp(patterned(width, 2));
+        const QByteArray bmp = bmp_bytes(patterned(width, 2));
         EXPECT_EQ(bmp.size(), 54 + 2 * row_bytes) << width;
         EXPECT_EQ(u32(bmp, 34), static_cast<std::uint32_t>(2 * row_bytes)) << width;
         const QImage image = QImage::fromData(bmp, "BMP");

@@ -7,12 +7,13 @@
 #include <cerrno>
 #include <cstring>
 
-#include "export/bmp_file.h"
 #include "export/character_export.h"
+#include "export/encoded_bytes.h"
 #include "export/export_image.h"
 #include "export/export_paths.h"
 #include "export/parameter_file.h"
 #include "export_test_support.h"
+#include "formats/bmp_writer.h"
 
 namespace kelvara::testing {
 namespace {
@@ -80,7 +81,7 @@ TEST_F(CharacterExport, WritesTheImageAndTheParameterFileBeside) {
     const ExportOutcome outcome = export_character(folder, QStringLiteral("hero"), picture, &state);
     ASSERT_TRUE(outcome.ok()) << outcome.error.reason.toStdString();
     EXPECT_EQ(entries(folder), (QStringList{"hero.bmp", "hero.txt"}));
-    EXPECT_EQ(read_all(file("hero.bmp")), encode_bmp(picture));
+    EXPECT_EQ(read_all(file("hero.bmp")), byte_array(formats::encode_bmp(picture.view()).value()));
     EXPECT_EQ(read_all(file("hero.txt")), parameter_file(QStringLiteral("hero"), state));
     const QImage image(file("hero.bmp"));
     ASSERT_EQ(image.size(), QSize(63, 63));
@@ -157,7 +158,7 @@ TEST_F(CharacterExport, WhenOnlyTheParameterFileFailsTheMessageSaysTheImageWasSa
     const QString message = failure_message(outcome);
     EXPECT_TRUE(message.contains(QStringLiteral("画像ファイルは保存しました")));
     EXPECT_TRUE(message.contains(outcome.error.path));
-    EXPECT_EQ(read_all(file("hero.bmp")), encode_bmp(picture));
+    EXPECT_EQ(read_all(file("hero.bmp")), byte_array(formats::encode_bmp(picture.view()).value()));
     EXPECT_TRUE(QFileInfo(file("hero.txt")).isDir());
     EXPECT_EQ(entries(folder), (QStringList{"hero.bmp", "hero.txt"}));
 }

@@ -25,7 +25,7 @@ add_test(NAME kelvara_render_help_and_version_on_stdout
          COMMAND sh -c "\"$<TARGET_FILE:kelvara-render>\" --help 2>/dev/null | grep -q '^Usage: kelvara-render' && \"$<TARGET_FILE:kelvara-render>\" --version 2>/dev/null | grep -qx 'kelvara-render ${PROJECT_VERSION}'")
 
 # The renderer's start is mostly loading libraries: Qt Gui alone brings in a few dozen, and it needs
-# none of them (its PNGs come from png/), so a link that pulls Qt Gui back in is a fault.
+# none of them (its PNGs come from formats/), so a link that pulls Qt Gui back in is a fault.
 add_test(NAME kelvara_render_does_not_load_qt_gui
          COMMAND sh -c "ldd \"$<TARGET_FILE:kelvara-render>\" | grep -q Qt6Core && ! ldd \"$<TARGET_FILE:kelvara-render>\" | grep -q Qt6Gui")
 

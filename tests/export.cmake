@@ -2,7 +2,6 @@
 # offscreen.
 add_executable(test_export_files
     export_image_test.cpp
-    bmp_file_test.cpp
     parameter_file_test.cpp
     character_export_test.cpp
     atomic_write_test.cpp

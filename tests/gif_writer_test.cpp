@@ -1,5 +1,6 @@
 // The GIF writer against Qt's decoder: every pixel of pictures that fill the LZW code table many
-// times, and animations with their frame times, loop and transparency.
+// times, still pictures with see-through pixels, and animations with their frame times, loop and
+// transparency.
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -7,7 +8,8 @@
 #include <QImageReader>
 
 #include "compositor/sheet_colours.h"
-#include "gif/gif_writer.h"
+#include "compositor/surface.h"
+#include "formats/gif_writer.h"
 
 namespace kelvara {
 namespace {
@@ -18,7 +20,10 @@ struct Decoded {
     int loop_count = 0;
 };
 
-Decoded decode(const std::vector<std::uint8_t>& bytes) {
+Decoded decode(const formats::Encoded& encoded) {
+    EXPECT_TRUE(encoded.ok()) << encoded.error().describe();
+    if (!encoded) return {};
+    const formats::Bytes& bytes = encoded.value();
     QByteArray data(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()));
     QBuffer buffer(&data);
     QImageReader reader(&buffer, "gif");
@@ -74,43 +79,53 @@ TEST(GifWriter, StillPicturesOfEverySizeAndColourCountDecodeExactly) {
                          Case{300, 200, 255}, Case{120, 90, 129}}) {
         SCOPED_TRACE(testing::Message() << c.w << "x" << c.h << " " << c.colours);
         const Surface s = mixed_picture(c.w, c.h, c.colours, 7);
-        const Decoded d = decode(gif::encode_gif(s, key_color));
+        const Decoded d = decode(formats::encode_gif(s.view(), key_color));
         ASSERT_EQ(d.frames.size(), 1u);
         expect_same(d.frames[0], s, key_color);
     }
 }
 
+TEST(GifWriter, SeeThroughPixelsOfAStillPictureDecodeSeeThrough) {
+    // Larger than one clear-code run, with 200 colours and a transparent one.
+    Surface s(40, 30, key_color);
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            const int k = (x * 7 + y * 13) % 200;
+            if ((x + y) % 7 != 0) s.SetPixel(x, y, RGB(k, 255 - k, (k * 5) % 256));
+        }
+    }
+    const Decoded d = decode(formats::encode_gif(s.view(), key_color));
+    ASSERT_EQ(d.frames.size(), 1u);
+    expect_same(d.frames[0], s, key_color);
+}
+
 TEST(GifWriter, AnimationKeepsFramesTimesAndLoopsForEver) {
-    std::vector<gif::GifFrame> frames = {{mixed_picture(40, 30, 20, 1), 120},
-                                         {mixed_picture(40, 30, 20, 2), 80},
-                                         {mixed_picture(40, 30, 20, 3), 500}};
+    std::vector<Surface> pictures = {mixed_picture(40, 30, 20, 1), mixed_picture(40, 30, 20, 2),
+                                     mixed_picture(40, 30, 20, 3)};
     // A see-through patch where the frame before is opaque: the earlier frame must not show
     // through it.
     for (int y = 0; y < 5; ++y) {
-        for (int x = 0; x < 6; ++x) frames[1].picture.SetPixel(x, y, key_color);
+        for (int x = 0; x < 6; ++x) pictures[1].SetPixel(x, y, key_color);
     }
+    const std::vector<formats::GifFrame> frames = {
+        {pictures[0].view(), 120}, {pictures[1].view(), 80}, {pictures[2].view(), 500}};
     for (const bool transparent : {false, true}) {
         SCOPED_TRACE(transparent);
         const auto key = transparent ? std::optional<Colour>(key_color) : std::nullopt;
-        const Decoded d = decode(gif::encode_animation(frames, key));
+        const Decoded d = decode(formats::encode_gif_animation(frames, key));
         ASSERT_EQ(d.frames.size(), 3u);
         EXPECT_EQ(d.delays_ms, (std::vector<int>{120, 80, 500}));
         EXPECT_EQ(d.loop_count, -1) << "loops for ever";
-        for (std::size_t k = 0; k < 3; ++k) expect_same(d.frames[k], frames[k].picture, key);
+        for (std::size_t k = 0; k < 3; ++k) expect_same(d.frames[k], pictures[k], key);
     }
 }
 
-TEST(GifWriter, RefusesWhatAGifCannotHold) {
-    Surface many(30, 30, key_color);
-    for (int i = 0; i < 900; ++i) many.bits()[static_cast<std::size_t>(i)] = static_cast<Colour>(i);
-    EXPECT_TRUE(gif::encode_animation({{many, 100}}, std::nullopt).empty());
-    EXPECT_TRUE(gif::encode_animation({}, std::nullopt).empty());
-    const std::vector<gif::GifFrame> sizes = {{Surface(4, 4, key_color), 100},
-                                              {Surface(4, 5, key_color), 100}};
-    EXPECT_TRUE(gif::encode_animation(sizes, std::nullopt).empty());
-    // 256 colours fit exactly, the transparent one among them.
-    const Surface full = mixed_picture(64, 8, 255, 3);
-    EXPECT_FALSE(gif::encode_animation({{full, 100}}, key_color).empty());
+TEST(GifWriter, HoldsExactlyTwoHundredAndFiftySixColoursTheTransparentOneAmongThem) {
+    Surface full(256, 2, key_color);
+    for (int x = 1; x < 256; ++x) full.SetPixel(x, 1, RGB(x, 255 - x, 7));
+    const Decoded d = decode(formats::encode_gif_animation({{full.view(), 100}}, key_color));
+    ASSERT_EQ(d.frames.size(), 1u);
+    expect_same(d.frames[0], full, key_color);
 }
 
 }  // namespace

@@ -21,8 +21,6 @@ const std::vector<std::pair<std::string, std::string>> library_of_prefix = {
     {"model/", "model"},
     {"compositor/", "compositor"},
     {"formats/", "formats"},
-    {"gif/", "gif"},
-    {"png/", "png"},
     {"assets/", "assets"},
     {"random/", "random"},
     {"random/random_dialog", "ui"},
@@ -44,18 +42,16 @@ const std::map<std::string, std::set<std::string>> allowed = {
     {"model", {}},
     {"compositor", {"model"}},
     {"formats", {"model"}},
-    {"gif", {"compositor", "model"}},
-    {"png", {"compositor", "model"}},
     {"assets", {"compositor", "model"}},
     {"random", {"model"}},
-    {"export", {"compositor", "model"}},
+    {"export", {"formats", "compositor", "model"}},
     {"ui", {"export", "random", "assets", "compositor", "model"}},
-    {"render", {"export", "random", "assets", "gif", "png", "compositor", "model"}},
-    {"app", {"ui", "render", "export", "random", "assets", "gif", "png", "compositor", "model"}},
-    // The generators' programs write their pictures with the program's image codec and GIF writer.
-    {"palettegen", {"assets", "gif", "compositor", "model"}},
-    {"sheetgen", {"assets", "gif", "compositor", "model"}},
-    {"aboutgen", {"sheetgen", "palettegen", "assets", "gif", "compositor", "model"}},
+    {"render", {"export", "random", "assets", "formats", "compositor", "model"}},
+    {"app", {"ui", "render", "export", "random", "assets", "formats", "compositor", "model"}},
+    // The generators' programs write their pictures with the program's image codec and encoders.
+    {"palettegen", {"assets", "formats", "compositor", "model"}},
+    {"sheetgen", {"assets", "formats", "compositor", "model"}},
+    {"aboutgen", {"sheetgen", "palettegen", "assets", "formats", "compositor", "model"}},
 };
 
 std::string library_of(const std::string& path) {

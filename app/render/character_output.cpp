@@ -3,9 +3,10 @@
 #include "assets/embedded_assets.h"
 #include "compositor/render_character.h"
 #include "compositor/sheet_colours.h"
-#include "export/bmp_file.h"
+#include "export/encoded_bytes.h"
 #include "export/export_image.h"
-#include "png/png_writer.h"
+#include "formats/bmp_writer.h"
+#include "formats/png_writer.h"
 
 namespace kelvara::cli {
 
@@ -36,7 +37,8 @@ QByteArray CharacterOutput::file_bytes(const EditorState& selection, const Outpu
     const Surface picture_1x = picture(selection, transparent ? key_color : style.background);
     const Surface out = enlarged(picture_1x, style.scale);
     if (style.format == OutputStyle::Format::png) return png_bytes(out, transparent);
-    return encode_bmp(out);
+    const formats::Encoded bmp = formats::encode_bmp(out.view());
+    return bmp ? byte_array(bmp.value()) : QByteArray();
 }
 
 Surface CharacterOutput::enlarged(const Surface& picture, int scale) {
@@ -48,10 +50,9 @@ Surface CharacterOutput::enlarged(const Surface& picture, int scale) {
 }
 
 QByteArray CharacterOutput::png_bytes(const Surface& picture, bool transparent) {
-    const std::vector<std::uint8_t> png =
-        png::encode_truecolour(picture, transparent ? std::optional(key_color) : std::nullopt);
-    return QByteArray(reinterpret_cast<const char*>(png.data()),
-                      static_cast<qsizetype>(png.size()));
+    const formats::Encoded png = formats::encode_truecolour_png(
+        picture.view(), transparent ? std::optional(key_color) : std::nullopt);
+    return png ? byte_array(png.value()) : QByteArray();
 }
 
 }  // namespace kelvara::cli

@@ -5,8 +5,9 @@
 #include "cli.h"
 #include "command_line.h"
 #include "commands.h"
-#include "export/bmp_file.h"
+#include "export/encoded_bytes.h"
 #include "export/export_image.h"
+#include "formats/bmp_writer.h"
 #include "help_text.h"
 #include "input_output.h"
 #include "parallel_render.h"
@@ -80,8 +81,11 @@ int sheet_command(const QStringList& arguments, QTextStream& out, QTextStream& e
             sheet.PaintPicture(picture, (i % *columns) * tile, (i / *columns) * tile, tile, tile, 0,
                                0, tile, tile);
         }
-        bytes = format == SheetFormat::png ? CharacterOutput::png_bytes(sheet, false)
-                                           : encode_bmp(sheet);
+        if (format == SheetFormat::png) {
+            bytes = CharacterOutput::png_bytes(sheet, false);
+        } else if (const formats::Encoded bmp = formats::encode_bmp(sheet.view())) {
+            bytes = byte_array(bmp.value());
+        }
     } catch (const std::bad_alloc&) {
         // Within the size limit, yet more than this machine will give.
         bytes.clear();

@@ -3,22 +3,27 @@
 #include <QByteArray>
 #include <vector>
 
-#include "gif/gif_writer.h"
 #include "sprite_frames.h"
 
 namespace kelvara::cli {
 
+// A drawn frame of an animation and how long it shows.
+struct AnimationFrame {
+    Surface picture;
+    int delay_ms;
+};
+
 // One loop of the animation, frame by frame, each shown for the catalogue's frame length.
-std::vector<gif::GifFrame> draw_animation(const CharacterOutput& output,
-                                          const EditorState& selection,
-                                          const catalogue::Animation& animation,
-                                          const SpriteStyle& style);
+std::vector<AnimationFrame> draw_animation(const CharacterOutput& output,
+                                           const EditorState& selection,
+                                           const catalogue::Animation& animation,
+                                           const SpriteStyle& style);
 
 // A looping GIF of the frames, the ground see-through when the style asks for it. Empty when the
 // frames cannot be encoded.
-QByteArray animation_gif(const std::vector<gif::GifFrame>& frames, const SpriteStyle& style);
+QByteArray animation_gif(const std::vector<AnimationFrame>& frames, const SpriteStyle& style);
 
 // The frames side by side, left to right.
-Surface animation_strip(const std::vector<gif::GifFrame>& frames);
+Surface animation_strip(const std::vector<AnimationFrame>& frames);
 
 }  // namespace kelvara::cli

@@ -6,16 +6,22 @@
 
 #include "about_picture.h"
 #include "compositor/sheet_colours.h"
-#include "gif/gif_writer.h"
+#include "formats/gif_writer.h"
 #include "icon_art.h"
 
 namespace {
 
 bool write_gif(const char* path) {
-    const auto bytes =
-        kelvara::gif::encode_gif(kelvara::about::draw_about_picture(), kelvara::key_color);
+    const kelvara::Surface picture = kelvara::about::draw_about_picture();
+    const kelvara::formats::Encoded gif =
+        kelvara::formats::encode_gif(picture.view(), kelvara::key_color);
+    if (!gif) {
+        std::fprintf(stderr, "kelvara-aboutgen: %s\n", gif.error().describe().c_str());
+        return false;
+    }
+    const kelvara::formats::Bytes& bytes = gif.value();
     QFile out(QString::fromLocal8Bit(path));
-    return !bytes.empty() && out.open(QIODevice::WriteOnly) &&
+    return out.open(QIODevice::WriteOnly) &&
            out.write(reinterpret_cast<const char*>(bytes.data()),
                      static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
 }

@@ -1,0 +1,12 @@
+# The file encoders on plain pixels: every writer against Qt's decoders, the refusals, and the
+# palette indexer the palette formats share.
+add_executable(test_formats
+    bmp_writer_test.cpp
+    png_writer_test.cpp
+    gif_writer_test.cpp
+    palette_indexer_test.cpp
+    encoder_inputs_test.cpp
+)
+target_link_libraries(test_formats PRIVATE kelvara_formats kelvara_compositor Qt6::Gui ZLIB::ZLIB
+                                           GTest::gtest_main kelvara_warnings)
+gtest_discover_tests(test_formats DISCOVERY_MODE PRE_TEST PROPERTIES LABELS formats)
