@@ -22,9 +22,8 @@ void lay_head(const Surface& head, bool face_front, Surface& sprite);
 
 // The one drawing routine: assembles the sprite in pre_pic from the cut pose and the composed
 // head, recolours it in the selected colours, and paints it enlarged into the view on the
-// background colour. It draws whatever the
-// caller's redraw flag says; callers decide whether to draw. compose_head must have run since the
-// last face or hair change.
+// background colour. It draws whatever the caller's redraw flag says; callers decide whether to
+// draw. compose_head must have run since the last face or hair change.
 void Character_draw(const EditorState& state, bool face_front_flg, Workspace& w);
 
 }  // namespace kelvara

@@ -12,7 +12,7 @@
 #include "tools/sheetgen/character.h"
 #include "tools/sheetgen/damage_table.h"
 #include "tools/sheetgen/pose_art.h"
-#include "tools/sheetgen/pose_catalogue.h"
+#include "tools/sheetgen/pose_specs.h"
 
 namespace kelvara::sheetgen_test {
 namespace {

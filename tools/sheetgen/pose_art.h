@@ -1,7 +1,7 @@
 #pragma once
 
 #include "compositor/surface.h"
-#include "tools/sheetgen/pose_catalogue.h"
+#include "tools/sheetgen/pose_specs.h"
 
 namespace kelvara::sheetgen {
 

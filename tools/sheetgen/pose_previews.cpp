@@ -3,7 +3,7 @@
 #include "compositor/sheets.h"
 #include "model/pose_catalogue.h"
 #include "tools/sheetgen/character.h"
-#include "tools/sheetgen/pose_catalogue.h"
+#include "tools/sheetgen/pose_specs.h"
 #include "tools/sheetgen/preview_grid.h"
 #include "tools/sheetgen/sheetgen.h"
 

@@ -1,4 +1,4 @@
-#include "tools/sheetgen/pose_catalogue.h"
+#include "tools/sheetgen/pose_specs.h"
 
 #include <array>
 #include <vector>
