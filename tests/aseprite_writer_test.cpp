@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -124,8 +125,7 @@ TEST(AsepriteWriter, LimitsAndRefusals) {
     const Bytes b = encode_aseprite({{{{many.data(), 16, 16, 16}, 65535}}, {}, {}, {}}).value();
     std::vector<Frame> frames;
     walk(b, frames);
-    ASSERT_EQ(frames.size(), 1u);
-    const std::vector<Chunk>& chunks = frames[0].chunks;
+    const std::vector<Chunk>& chunks = frames.at(0).chunks;
     ASSERT_EQ(chunks.size(), 5u);  // no tags, no slices
     EXPECT_EQ(le(b, 32, 2), 256u);
     EXPECT_EQ(chunks[1].second.at(3), 0u);
@@ -133,22 +133,22 @@ TEST(AsepriteWriter, LimitsAndRefusals) {
     EXPECT_EQ(le(chunks[3].second, 0, 2), 1u + 2 + 8);       // visible, editable, background
 
     using enum EncodeProblem;
-    const auto with = [](auto change) {
+    const PixelView colours{many.data(), 257, 1, 257}, wide{many.data(), 65536, 1, 65536};
+    const std::tuple<const char*, std::function<void(AnimationSet&)>, EncodeProblem> cases[] = {
+        {"no frames", [](auto& s) { s.frames.clear(); }, empty_picture},
+        {"sizes differ", [](auto& s) { s.frames[1].picture.height = 1; }, frames_differ},
+        {"257 colours", [&](auto& s) { s.frames[0].picture = s.frames[1].picture = colours; },
+         too_many_colours},
+        {"65536 wide", [&](auto& s) { s.frames[0].picture = s.frames[1].picture = wide; },
+         too_large},
+        {"65536 ms", [](auto& s) { s.frames[0].duration_ms = 65536; }, too_large},
+        {"no time", [](auto& s) { s.frames[0].duration_ms = 0; }, too_large},
+        {"tag past the end", [](auto& s) { s.tags[1].to = 2; }, too_large},
+        {"tag backwards", [](auto& s) { s.tags[1].from = 1, s.tags[1].to = 0; }, too_large},
+        {"65536 repeats", [](auto& s) { s.tags[0].repeat = 65536; }, too_large}};
+    for (const auto& [what, change, problem] : cases) {
         AnimationSet set = sample();
         change(set);
-        return set;
-    };
-    const std::tuple<const char*, AnimationSet, EncodeProblem> cases[] = {
-        {"no frames", with([](auto& s) { s.frames.clear(); }), empty_picture},
-        {"sizes differ", with([](auto& s) { s.frames[1].picture.height = 1; }), frames_differ},
-        {"257 colours", {{{{many.data(), 257, 1, 257}, 10}}, {}, {}, {}}, too_many_colours},
-        {"65536 wide", {{{{many.data(), 65536, 1, 65536}, 10}}, {}, {}, {}}, too_large},
-        {"65536 ms", with([](auto& s) { s.frames[0].duration_ms = 65536; }), too_large},
-        {"no time", with([](auto& s) { s.frames[0].duration_ms = 0; }), too_large},
-        {"tag past the end", with([](auto& s) { s.tags[1].to = 2; }), too_large},
-        {"tag backwards", with([](auto& s) { s.tags[1].from = 1, s.tags[1].to = 0; }), too_large},
-        {"65536 repeats", with([](auto& s) { s.tags[0].repeat = 65536; }), too_large}};
-    for (const auto& [what, set, problem] : cases) {
         const Encoded e = encode_aseprite(set);
         ASSERT_FALSE(e.ok()) << what;
         EXPECT_EQ(e.error().problem, problem) << what;
