@@ -16,7 +16,7 @@ add_executable(test_save_dialog
     save_dialog_test.cpp
     save_dialog_folders_test.cpp
 )
-target_link_libraries(test_save_dialog PRIVATE kelvara_ui Qt6::Test GTest::gtest kelvara_warnings)
+target_link_libraries(test_save_dialog PRIVATE kelvara_editor Qt6::Test GTest::gtest kelvara_warnings)
 gtest_discover_tests(test_save_dialog DISCOVERY_MODE PRE_TEST
                      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 
