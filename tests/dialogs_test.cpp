@@ -9,6 +9,7 @@
 #include "dialogs/version_dialog.h"
 #include "editor_fixture.h"
 #include "random/ui/random_dialog.h"
+#include "save_dialog_support.h"
 
 namespace kelvara::testing {
 namespace {
@@ -134,6 +135,35 @@ TEST_F(Dialogs, BackgroundOfAnotherColourFallsBackToTheGreyOption) {
     EXPECT_TRUE(c.select_bkcolor[1]->isChecked());
     EXPECT_EQ(w.state().back_color, RGB(1, 2, 3)) << "loading changes nothing";
     c.ok_btn->click();
+}
+
+// --- saving ---
+
+using SaveItem = SaveDialogFixture;
+
+// The save item builds the dialog from the window: the composed sprite on the window's background,
+// and the window's selection for the parameter file.
+TEST_F(SaveItem, BuildsTheDialogFromTheWindowsSpriteBackgroundAndSelection) {
+    ui.face_type->setValue(123);
+    ui.cloth_type->setValue(45);
+    w.set_back_color(RGB(255, 255, 255));
+    ui.m_save->trigger();
+    auto* d = qobject_cast<Save_Dialog*>(w.open_dialog_window());
+    ASSERT_NE(d, nullptr);
+    const Surface& pre_pic = w.workspace().pre_pic;
+    for (int y = 0; y < 63; ++y) {
+        for (int x = 0; x < 63; ++x) {
+            const Colour expected =
+                (x < 60 && y < 60) ? pre_pic.GetPixel(x + 4, y + 4) : RGB(255, 255, 255);
+            ASSERT_EQ(d->picture().GetPixel(x, y), expected) << x << "," << y;
+        }
+    }
+    control<QLineEdit>(d, "SaveName")->setText(QStringLiteral("wired"));
+    control<QPushButton>(d, "OKButton")->click();
+    const QStringList lines =
+        decode_cp932(read_all(file(QStringLiteral("wired.txt")))).split(QStringLiteral("\r\n"));
+    ASSERT_GT(lines.size(), 2);
+    EXPECT_EQ(lines[2], QStringLiteral("123\t : 顔"));
 }
 
 // --- index ---
