@@ -11,6 +11,7 @@
 #include "export/character_export.h"
 #include "export/export_image.h"
 #include "export/export_paths.h"
+#include "export/file_error.h"
 #include "widgets/directory_list_box.h"
 #include "widgets/surface_view.h"
 
