@@ -11,7 +11,7 @@ target_link_libraries(test_cli_values PRIVATE kelvara_render_cli Qt6::Gui GTest:
 gtest_discover_tests(test_cli_values DISCOVERY_MODE PRE_TEST)
 
 add_executable(test_cli_roundtrip gui_test_main.cpp cli_roundtrip_test.cpp)
-target_link_libraries(test_cli_roundtrip PRIVATE kelvara_render_cli kelvara_ui Qt6::Test GTest::gtest
+target_link_libraries(test_cli_roundtrip PRIVATE kelvara_render_cli kelvara_editor Qt6::Test GTest::gtest
                                                  kelvara_warnings)
 gtest_discover_tests(test_cli_roundtrip DISCOVERY_MODE PRE_TEST
                      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

@@ -1,4 +1,4 @@
-#include "export/drive_roots.h"
+#include "export/ui/drive_roots.h"
 
 #include <QDir>
 #include <QStorageInfo>

@@ -1,4 +1,4 @@
-#include "editor/placement.h"
+#include "widgets/placement.h"
 
 #include <QButtonGroup>
 #include <QFocusEvent>

@@ -7,27 +7,27 @@ class QKeyEvent;
 
 namespace kelvara {
 
-class CharTool;
-
 // A dialog of the main window. It is loaded afresh at each opening (its constructor is the load
 // handler) and unloaded, never hidden, when it closes. Whatever closes it, its buttons, Enter,
-// Esc or the close box, its own unload work runs once and the main window takes input again.
+// Esc or the close box, it emits unloaded once, after it is hidden, so that whoever opened it
+// takes input again; then it is deleted.
 class UnloadingDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit UnloadingDialog(CharTool& owner);
+    // The dialog takes the parent's font and icon; it is a window of its own over the parent.
+    explicit UnloadingDialog(QWidget* parent);
 
     // Closes and discards the dialog.
     void unload() { close(); }
 
     // Accept and reject close the window the same way as the close box does, so that every way
-    // out runs the unload handler.
+    // out unloads.
     void done(int result) override;
 
-  protected:
-    // What the dialog does when it closes, before the main window takes input again.
-    virtual void Form_Unload() {}
+  signals:
+    void unloaded();
 
+  protected:
     void closeEvent(QCloseEvent* event) override;
     // Esc closes the dialog only when it has a cancel button.
     void keyPressEvent(QKeyEvent* event) override;
@@ -35,8 +35,6 @@ class UnloadingDialog : public QDialog {
 
     // Sets the client area to a fixed size in pixels.
     void set_client_size(int width, int height);
-
-    CharTool& owner;
 
   private:
     bool unloaded_ = false;

@@ -1,14 +1,11 @@
-#include "editor/unloading_dialog.h"
+#include "widgets/unloading_dialog.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 
-#include "editor/char_tool.h"
-
 namespace kelvara {
 
-UnloadingDialog::UnloadingDialog(CharTool& main_window)
-    : QDialog(&main_window), owner(main_window) {
+UnloadingDialog::UnloadingDialog(QWidget* parent) : QDialog(parent) {
     // A window of its own over the main window. While it is shown, Qt keeps every input from the
     // main window (mouse, keyboard, menus, the close box) without disabling it, so the main
     // window keeps its look behind the dialog.
@@ -16,8 +13,11 @@ UnloadingDialog::UnloadingDialog(CharTool& main_window)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(main_window.font());
-    setWindowIcon(main_window.windowIcon());
+    // A window does not inherit its parent's font.
+    if (parent != nullptr) {
+        setFont(parent->font());
+        setWindowIcon(parent->windowIcon());
+    }
 }
 
 void UnloadingDialog::done(int result) {
@@ -28,10 +28,9 @@ void UnloadingDialog::done(int result) {
 void UnloadingDialog::closeEvent(QCloseEvent* event) {
     if (!unloaded_) {
         unloaded_ = true;
-        Form_Unload();
         // Hidden first, so that the main window is no longer blocked when it takes the keyboard.
         hide();
-        owner.dialog_unloaded();
+        emit unloaded();
     }
     event->accept();
 }

@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "editor/placement.h"
-#include "editor/surface_view.h"
-#include "export/directory_list_box.h"
-#include "export/drive_roots.h"
-#include "export/save_dialog.h"
+#include "export/ui/drive_roots.h"
+#include "export/ui/save_dialog.h"
+#include "widgets/directory_list_box.h"
+#include "widgets/placement.h"
+#include "widgets/surface_view.h"
 
 // The save dialog's controls at their places, in client-area pixels.
 namespace kelvara {
@@ -57,7 +57,10 @@ void Save_Dialog::build_controls() {
     const QStringList roots = drive_roots();
     DriveList->addItems(roots);
     DriveList->setCurrentIndex(static_cast<int>(roots.indexOf(drive_of(start, roots))));
-    if (!DirectoryList->setPath(start)) DirectoryList->setPath(QDir::homePath());
+    if (DirectoryList->setPath(start) != 0) {
+        // The home folder is the fallback; if it cannot be opened either, the list stays empty.
+        static_cast<void>(DirectoryList->setPath(QDir::homePath()));
+    }
 }
 
 void Save_Dialog::set_focus_order() {

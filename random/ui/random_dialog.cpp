@@ -1,10 +1,9 @@
-#include "random/random_dialog.h"
+#include "random/ui/random_dialog.h"
 
 #include <QCheckBox>
 #include <QPushButton>
 
-#include "editor/char_tool.h"
-#include "editor/placement.h"
+#include "widgets/placement.h"
 
 namespace kelvara {
 
@@ -32,7 +31,8 @@ constexpr std::array<BoxPlace, random_items.size()> box_places = {{
 
 }  // namespace
 
-Random_Dialog::Random_Dialog(CharTool& main_window) : UnloadingDialog(main_window) {
+Random_Dialog::Random_Dialog(const RandomFlags& flags, bool face_items_enabled, QWidget* parent)
+    : UnloadingDialog(parent) {
     setObjectName(QStringLiteral("Random_Dialog"));
     setWindowTitle(QStringLiteral("ランダム設定"));
     set_client_size(299, 175);
@@ -51,10 +51,10 @@ Random_Dialog::Random_Dialog(CharTool& main_window) : UnloadingDialog(main_windo
                 this),
             p.object_name, p.x, p.y, p.width, 17);
         boxes_[static_cast<std::size_t>(p.item)] = box;
+        box->setChecked(flags[static_cast<std::size_t>(p.item)]);
         // A click is in force at once: the box's value becomes its item's flag.
-        connect(box, &QCheckBox::stateChanged, this, [this, box, flag = info.flag](int) {
-            owner.state.*flag = box->isChecked() ? 1 : 0;
-        });
+        connect(box, &QCheckBox::toggled, this,
+                [this, item = p.item](bool on) { emit flagChanged(item, on); });
         if (previous != nullptr) setTabOrder(previous, box);
         previous = box;
     }
@@ -62,23 +62,9 @@ Random_Dialog::Random_Dialog(CharTool& main_window) : UnloadingDialog(main_windo
     setTabOrder(OKButton, box(box_places.front().item));
 
     connect(OKButton, &QPushButton::clicked, this, &UnloadingDialog::unload);
-    Form_Load();
+    box(RandomItem::face)->setEnabled(face_items_enabled);
+    box(RandomItem::hair)->setEnabled(face_items_enabled);
     OKButton->setFocus();
-}
-
-void Random_Dialog::Form_Load() {
-    for (const RandomItemInfo& info : random_items) {
-        box(info.item)->setChecked(owner.state.*info.flag != 0);
-    }
-    // Random generation leaves face and hair alone on damage poses; the boxes show their flags
-    // but cannot be changed there.
-    const bool face_poses = owner.state.type_flg == 0;
-    box(RandomItem::face)->setEnabled(face_poses);
-    box(RandomItem::hair)->setEnabled(face_poses);
-}
-
-void CharTool::m_random_Click() {
-    open_dialog<Random_Dialog>();
 }
 
 }  // namespace kelvara

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "compositor/surface.h"
-#include "editor/unloading_dialog.h"
+#include "model/editor_state.h"
+#include "widgets/unloading_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -13,6 +14,7 @@ class QPushButton;
 namespace kelvara {
 
 class DirectoryListBox;
+struct FileError;
 class SurfaceView;
 
 // Saves the current character: a preview of exactly the picture that will be written, the base
@@ -22,7 +24,29 @@ class SurfaceView;
 class Save_Dialog : public UnloadingDialog {
     Q_OBJECT
   public:
-    explicit Save_Dialog(CharTool& main_window);
+    // sprite: the composed sprite frame, which the picture is cut from on back_color; selection:
+    // what the parameter file records.
+    Save_Dialog(const Surface& sprite, Colour back_color, const EditorState& selection,
+                QWidget* parent);
+
+    // The drawing area of Save_Picture: the preview, and what OK writes.
+    const Surface& picture() const { return picture_; }
+
+  protected:
+    // Shows a message with an OK button and waits for it; the one way this dialog reports.
+    virtual void MsgBox(const QString& text, const QString& title);
+
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void build_controls();
+    void set_focus_order();
+    void Form_Load();
+    void DirectoryList_Click();
+    void DriveList_Change();
+    void OKButton_Click();
+    void CancelButton_Click();
+    void report(const FileError& error);
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -39,26 +63,8 @@ class Save_Dialog : public UnloadingDialog {
     QComboBox* DriveList = nullptr;
     DirectoryListBox* DirectoryList = nullptr;
 
-    // The drawing area of Save_Picture: the preview, and what OK writes.
-    const Surface& picture() const { return picture_; }
-
-    void DirectoryList_Click();
-    void DriveList_Change();
-    void OKButton_Click();
-    void CancelButton_Click();
-
-  protected:
-    // Shows a message with an OK button and waits for it; the one way this dialog reports.
-    virtual void MsgBox(const QString& text, const QString& title);
-
-    void keyPressEvent(QKeyEvent* event) override;
-
-  private:
-    void build_controls();
-    void set_focus_order();
-    void Form_Load();
-
     Surface picture_;
+    EditorState selection_;
 };
 
 }  // namespace kelvara

@@ -1,4 +1,4 @@
-#include "export/save_dialog.h"
+#include "export/ui/save_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,12 +8,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "editor/char_tool.h"
-#include "editor/surface_view.h"
 #include "export/character_export.h"
-#include "export/directory_list_box.h"
 #include "export/export_image.h"
 #include "export/export_paths.h"
+#include "export/file_error.h"
+#include "widgets/directory_list_box.h"
+#include "widgets/surface_view.h"
 
 namespace kelvara {
 
@@ -23,12 +23,9 @@ const QString error_title = QStringLiteral("えらー");
 
 }  // namespace
 
-void CharTool::m_save_Click() {
-    open_dialog<Save_Dialog>();
-}
-
-Save_Dialog::Save_Dialog(CharTool& main_window)
-    : UnloadingDialog(main_window), picture_(export_image_size, export_image_size, 0) {
+Save_Dialog::Save_Dialog(const Surface& sprite, Colour back_color, const EditorState& selection,
+                         QWidget* parent)
+    : UnloadingDialog(parent), picture_(export_image(sprite, back_color)), selection_(selection) {
     setObjectName(QStringLiteral("Save_Dialog"));
     setWindowTitle(QStringLiteral("画像保存"));
     set_client_size(352, 310);
@@ -39,15 +36,19 @@ Save_Dialog::Save_Dialog(CharTool& main_window)
     connect(CancelButton, &QPushButton::clicked, this, &Save_Dialog::CancelButton_Click);
     connect(DirectoryList, &DirectoryListBox::Click, this, &Save_Dialog::DirectoryList_Click);
     connect(DirectoryList, &DirectoryListBox::OpenFailed, this,
-            [this](const FileError& error) { MsgBox(describe(error), error_title); });
+            [this](const QString& folder, int error_number) {
+                report(FileError{folder, system_reason(error_number)});
+            });
     connect(DriveList, &QComboBox::currentIndexChanged, this, &Save_Dialog::DriveList_Change);
     Form_Load();
 }
 
 void Save_Dialog::Form_Load() {
     DirectoryList_Click();
-    prepare_export_image(picture_, owner.workspace().pre_pic, owner.state.back_color);
-    Save_Picture->update();
+}
+
+void Save_Dialog::report(const FileError& error) {
+    MsgBox(describe(error), error_title);
 }
 
 void Save_Dialog::DirectoryList_Click() {
@@ -56,8 +57,9 @@ void Save_Dialog::DirectoryList_Click() {
 
 void Save_Dialog::DriveList_Change() {
     // The folder list moves; SavePath keeps its folder until an entry is clicked.
-    if (const FileStatus opened = DirectoryList->setPath(DriveList->currentText()); !opened) {
-        MsgBox(describe(opened.error()), error_title);
+    const QString root = DriveList->currentText();
+    if (const int error = DirectoryList->setPath(root); error != 0) {
+        report(FileError{root, system_reason(error)});
     }
 }
 
@@ -67,7 +69,7 @@ void Save_Dialog::OKButton_Click() {
         SaveName->setText(name);
     }
     const ExportOutcome outcome = export_character(SavePath->text(), SaveName->text(), picture_,
-                                                   Check_log->isChecked() ? &owner.state : nullptr);
+                                                   Check_log->isChecked() ? &selection_ : nullptr);
     if (!outcome.ok()) {
         // Stay open, so the name or the folder can be put right.
         MsgBox(failure_message(outcome), error_title);

@@ -1,4 +1,4 @@
-#include "editor/surface_view.h"
+#include "widgets/surface_view.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "export/directory_list_box.h"
+#include "widgets/directory_list_box.h"
 
 #include <dirent.h>
 
@@ -31,12 +31,16 @@ class IndentDelegate : public QStyledItemDelegate {
     }
 };
 
-// Whether the folder can be opened; the system's reason when it cannot.
-FileStatus can_open(const QString& folder) {
+QString absolute_clean_path(const QString& folder) {
+    return QDir::cleanPath(QDir(folder).absolutePath());
+}
+
+// 0 when the folder can be opened; the system's error number when it cannot.
+int open_error(const QString& folder) {
     DIR* dir = ::opendir(QFile::encodeName(folder).constData());
-    if (dir == nullptr) return FileError{folder, system_reason(errno)};
+    if (dir == nullptr) return errno;
     ::closedir(dir);
-    return {};
+    return 0;
 }
 
 // The folders from the root down to folder, folder included.
@@ -63,9 +67,9 @@ DirectoryListBox::DirectoryListBox(QWidget* parent) : QListWidget(parent) {
     connect(this, &QListWidget::itemDoubleClicked, this, [this] { open_selected(); });
 }
 
-FileStatus DirectoryListBox::setPath(const QString& folder) {
-    const QString target = QDir::cleanPath(QDir(folder).absolutePath());
-    if (FileStatus openable = can_open(target); !openable) return openable;
+int DirectoryListBox::setPath(const QString& folder) {
+    const QString target = absolute_clean_path(folder);
+    if (const int error = open_error(target); error != 0) return error;
 
     filling_ = true;
     clear();
@@ -88,7 +92,7 @@ FileStatus DirectoryListBox::setPath(const QString& folder) {
     setCurrentRow(shown_row());
     scrollToItem(item(shown_row()), QAbstractItemView::PositionAtTop);
     filling_ = false;
-    return {};
+    return 0;
 }
 
 int DirectoryListBox::shown_row() const {
@@ -111,7 +115,8 @@ int DirectoryListBox::ListCount() const {
 void DirectoryListBox::open_selected() {
     const QString target = List(ListIndex());
     if (target.isEmpty()) return;
-    if (const FileStatus opened = setPath(target); !opened) emit OpenFailed(opened.error());
+    if (const int error = setPath(target); error != 0)
+        emit OpenFailed(absolute_clean_path(target), error);
 }
 
 void DirectoryListBox::keyPressEvent(QKeyEvent* event) {

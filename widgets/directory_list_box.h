@@ -2,8 +2,6 @@
 
 #include <QListWidget>
 
-#include "export/file_error.h"
-
 namespace kelvara {
 
 // A classic directory list box: the folders from the root down to the folder it shows (each
@@ -19,9 +17,9 @@ class DirectoryListBox : public QListWidget {
 
     // The folder shown.
     QString Path() const { return path_; }
-    // Shows folder; when it cannot be opened, says which folder and the system's reason, and
-    // leaves the list as it was.
-    FileStatus setPath(const QString& folder);
+    // Shows folder and returns 0; when it cannot be opened, returns the system's error number
+    // and leaves the list as it was. Putting the failure into words is the dialog's business.
+    [[nodiscard]] int setPath(const QString& folder);
 
     // The selected entry; -1 (the shown folder) right after the list was filled.
     int ListIndex() const;
@@ -32,8 +30,8 @@ class DirectoryListBox : public QListWidget {
 
   signals:
     void Click();
-    // Opening an entry failed.
-    void OpenFailed(const kelvara::FileError& error);
+    // Opening an entry failed: the folder and the system's error number.
+    void OpenFailed(const QString& folder, int error_number);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
