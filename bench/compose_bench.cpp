@@ -7,8 +7,8 @@
 #include "compositor/render_character.h"
 #include "export/parameter_file.h"
 #include "model/random_items.h"
-#include "parallel_render.h"
-#include "random_batch.h"
+#include "sprites/parallel_render.h"
+#include "sprites/random_batch.h"
 
 namespace kelvara {
 namespace {

@@ -15,7 +15,7 @@
 #include "cli_test_support.h"
 #include "export/batch_writer.h"
 #include "export/parameter_reader.h"
-#include "parallel_render.h"
+#include "sprites/parallel_render.h"
 
 namespace kelvara::testing {
 namespace {

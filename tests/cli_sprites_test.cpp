@@ -10,7 +10,7 @@
 #include <QJsonObject>
 #include <set>
 
-#include "character_output.h"
+#include "sprites/character_output.h"
 #include "cli_test_support.h"
 #include "export/parameter_file.h"
 #include "model/pose_catalogue.h"

@@ -32,6 +32,7 @@ const std::vector<std::pair<std::string, std::string>> library_of_prefix = {
     {"export/drive_roots", "ui"},
     {"editor/", "ui"},
     {"dialogs/", "ui"},
+    {"sprites/", "sprites"},
     {"app/render/", "render"},
     {"app/", "app"},
     {"tools/palettes/", "palettegen"},
@@ -50,7 +51,8 @@ const std::map<std::string, std::set<std::string>> allowed = {
     {"random", {"model"}},
     {"export", {"compositor", "model"}},
     {"ui", {"export", "random", "assets", "compositor", "model"}},
-    {"render", {"export", "random", "assets", "gif", "png", "compositor", "model"}},
+    {"sprites", {"export", "random", "assets", "formats", "gif", "png", "compositor", "model"}},
+    {"render", {"sprites", "export", "random", "assets", "gif", "png", "compositor", "model"}},
     {"app", {"ui", "render", "export", "random", "assets", "gif", "png", "compositor", "model"}},
     // The generators' programs write their pictures with the program's image codec and GIF writer.
     {"palettegen", {"assets", "gif", "compositor", "model"}},

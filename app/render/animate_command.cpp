@@ -4,9 +4,9 @@
 #include "export/file_error.h"
 #include "help_text.h"
 #include "input_output.h"
-#include "sprite_animation.h"
+#include "sprites/sprite_animation.h"
 #include "sprite_options.h"
-#include "sprite_png.h"
+#include "sprites/sprite_png.h"
 
 namespace kelvara::cli {
 

@@ -4,7 +4,7 @@
 #include "export/atomic_write.h"
 #include "export/file_error.h"
 #include "model/editor_state.h"
-#include "parallel_render.h"
+#include "sprites/parallel_render.h"
 
 namespace kelvara::cli {
 

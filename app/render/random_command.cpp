@@ -3,7 +3,7 @@
 #include <QDir>
 #include <cstdio>
 
-#include "character_output.h"
+#include "sprites/character_output.h"
 #include "cli.h"
 #include "command_line.h"
 #include "commands.h"
@@ -13,7 +13,7 @@
 #include "help_text.h"
 #include "input_output.h"
 #include "random/random_generation.h"
-#include "random_batch.h"
+#include "sprites/random_batch.h"
 
 namespace kelvara::cli {
 

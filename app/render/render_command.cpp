@@ -1,4 +1,4 @@
-#include "character_output.h"
+#include "sprites/character_output.h"
 #include "cli.h"
 #include "command_line.h"
 #include "commands.h"

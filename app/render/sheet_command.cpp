@@ -1,7 +1,7 @@
 #include <new>
 #include <vector>
 
-#include "character_output.h"
+#include "sprites/character_output.h"
 #include "cli.h"
 #include "command_line.h"
 #include "commands.h"
@@ -9,7 +9,7 @@
 #include "export/export_image.h"
 #include "help_text.h"
 #include "input_output.h"
-#include "parallel_render.h"
+#include "sprites/parallel_render.h"
 
 namespace kelvara::cli {
 

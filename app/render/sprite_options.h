@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "command_line.h"
-#include "sprite_frames.h"
+#include "sprites/sprite_frames.h"
 
 namespace kelvara::cli {
 
