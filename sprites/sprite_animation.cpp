@@ -1,6 +1,9 @@
 #include "sprite_animation.h"
 
-namespace kelvara::cli {
+#include "grid.h"
+#include "sprite_png.h"
+
+namespace kelvara::sprites {
 
 std::vector<gif::GifFrame> draw_animation(const CharacterOutput& output,
                                           const EditorState& selection,
@@ -14,22 +17,37 @@ std::vector<gif::GifFrame> draw_animation(const CharacterOutput& output,
     return frames;
 }
 
-QByteArray animation_gif(const std::vector<gif::GifFrame>& frames, const SpriteStyle& style) {
-    const std::vector<std::uint8_t> bytes = gif::encode_animation(
+formats::Encoded animation_gif(const std::vector<gif::GifFrame>& frames, const SpriteStyle& style) {
+    std::vector<std::uint8_t> bytes = gif::encode_animation(
         frames, style.transparent ? std::optional<Colour>(key_color) : std::nullopt);
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                      static_cast<qsizetype>(bytes.size()));
+    // The frames of one animation share their size, so only their colours can be refused.
+    if (bytes.empty()) return formats::EncodeProblem::too_many_colours;
+    return bytes;
 }
 
 Surface animation_strip(const std::vector<gif::GifFrame>& frames) {
     if (frames.empty()) return Surface(0, 0, key_color);
-    const int w = frames.front().picture.width();
-    const int h = frames.front().picture.height();
-    Surface strip(w * static_cast<int>(frames.size()), h, key_color);
-    for (std::size_t k = 0; k < frames.size(); ++k) {
-        strip.PaintPicture(frames[k].picture, static_cast<int>(k) * w, 0, w, h, 0, 0, w, h);
+    const auto count = static_cast<int>(frames.size());
+    const Grid grid =
+        grid_of(count, count, frames.front().picture.width(), frames.front().picture.height());
+    Surface strip(static_cast<int>(grid.width()), static_cast<int>(grid.height()), key_color);
+    for (int k = 0; k < count; ++k) {
+        const QRect cell = grid.cell(k);
+        strip.PaintPicture(frames[static_cast<std::size_t>(k)].picture, cell.x(), cell.y(),
+                           cell.width(), cell.height(), 0, 0, cell.width(), cell.height());
     }
     return strip;
 }
 
-}  // namespace kelvara::cli
+formats::Encoded animation_file(const CharacterOutput& output, const AnimationRequest& request) {
+    const auto frames = draw_animation(output, request.selection, request.animation, request.style);
+    return request.strip ? sprite_png(animation_strip(frames), request.style.transparent)
+                         : animation_gif(frames, request.style);
+}
+
+FileStatus write_animation(const CharacterOutput& output, const AnimationRequest& request,
+                           const QString& path) {
+    return write_encoded(path, animation_file(output, request));
+}
+
+}  // namespace kelvara::sprites

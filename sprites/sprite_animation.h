@@ -1,12 +1,23 @@
 #pragma once
 
-#include <QByteArray>
+#include <QString>
 #include <vector>
 
+#include "export/file_error.h"
+#include "formats/encoded.h"
 #include "gif/gif_writer.h"
 #include "sprite_frames.h"
 
-namespace kelvara::cli {
+namespace kelvara::sprites {
+
+// One animation of the catalogue played by a character, as a looping GIF or as a strip of its
+// frames side by side in one PNG.
+struct AnimationRequest {
+    EditorState selection;
+    catalogue::Animation animation{};
+    SpriteStyle style;
+    bool strip = false;
+};
 
 // One loop of the animation, frame by frame, each shown for the catalogue's frame length.
 std::vector<gif::GifFrame> draw_animation(const CharacterOutput& output,
@@ -14,11 +25,15 @@ std::vector<gif::GifFrame> draw_animation(const CharacterOutput& output,
                                           const catalogue::Animation& animation,
                                           const SpriteStyle& style);
 
-// A looping GIF of the frames, the ground see-through when the style asks for it. Empty when the
-// frames cannot be encoded.
-QByteArray animation_gif(const std::vector<gif::GifFrame>& frames, const SpriteStyle& style);
+// A looping GIF of the frames, the ground see-through when the style asks for it.
+formats::Encoded animation_gif(const std::vector<gif::GifFrame>& frames, const SpriteStyle& style);
 
 // The frames side by side, left to right.
 Surface animation_strip(const std::vector<gif::GifFrame>& frames);
 
-}  // namespace kelvara::cli
+// The request's file: the GIF, or the strip as a PNG.
+formats::Encoded animation_file(const CharacterOutput& output, const AnimationRequest& request);
+FileStatus write_animation(const CharacterOutput& output, const AnimationRequest& request,
+                           const QString& path);
+
+}  // namespace kelvara::sprites
