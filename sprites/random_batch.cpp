@@ -73,7 +73,7 @@ FileStatus write_random_batch(const RandomBatch& batch, const QString& folder, C
             return FileError{export_path(folder, name, bmp),
                              QString::fromStdString(image.error().describe())};
         }
-        FileStatus written = writer.add(name + bmp, byte_array(image.value()));
+        FileStatus written = writer.add(name + bmp, raw_bytes(image.value()));
         if (written) written = writer.add(name + txt, *text);
         return written;
     };

@@ -41,9 +41,14 @@ QByteArray byte_array(const formats::Bytes& bytes) {
                       static_cast<qsizetype>(bytes.size()));
 }
 
+QByteArray raw_bytes(const formats::Bytes& bytes) {
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                   static_cast<qsizetype>(bytes.size()));
+}
+
 FileStatus write_encoded(const QString& path, const formats::Encoded& encoded) {
     if (!encoded) return FileError{path, QString::fromStdString(encoded.error().describe())};
-    return write_file_atomically(path, byte_array(encoded.value()));
+    return write_file_atomically(path, raw_bytes(encoded.value()));
 }
 
 }  // namespace kelvara::sprites

@@ -20,7 +20,9 @@ formats::Encoded picture_png(const Surface& picture, bool transparent);
 // A 24-bit Windows bitmap, as the save dialog writes it.
 formats::Encoded picture_bmp(const Surface& picture);
 
+// A copy of the bytes, and a view of them without a copy that is valid while they are.
 QByteArray byte_array(const formats::Bytes& bytes);
+QByteArray raw_bytes(const formats::Bytes& bytes);
 
 // The encoded bytes written to path in one step, or why not: an encoder's failure names the file
 // with the encoder's reason, as a failed write does with the system's.
