@@ -14,3 +14,8 @@ gtest_discover_tests(test_export_files DISCOVERY_MODE PRE_TEST)
 add_executable(test_parameter_fuzz parameter_reader_fuzz_test.cpp)
 target_link_libraries(test_parameter_fuzz PRIVATE kelvara_export GTest::gtest_main kelvara_warnings)
 gtest_discover_tests(test_parameter_fuzz DISCOVERY_MODE PRE_TEST)
+
+# The durable batch writer.
+add_executable(test_batch batch_test.cpp)
+target_link_libraries(test_batch PRIVATE kelvara_export GTest::gtest_main kelvara_warnings)
+gtest_discover_tests(test_batch DISCOVERY_MODE PRE_TEST)

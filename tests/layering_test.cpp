@@ -29,6 +29,7 @@ const std::vector<std::pair<std::string, std::string>> library_of_prefix = {
     {"widgets/", "widgets"},
     {"dialogs/", "dialogs"},
     {"editor/", "editor"},
+    {"sprites/", "sprites"},
     {"app/render/", "render"},
     {"app/", "app"},
     {"tools/palettes/", "palettegen"},
@@ -44,6 +45,7 @@ const std::map<std::string, std::set<std::string>> allowed = {
     {"assets", {"compositor", "model"}},
     {"random", {"model"}},
     {"export", {"formats", "compositor", "model"}},
+    {"sprites", {"export", "random", "assets", "formats", "compositor", "model"}},
     // The window: widgets below the dialogs, the dialogs below the main window. The surface view
     // shows its surface through the image codec of assets/.
     {"widgets", {"assets", "compositor", "model"}},
@@ -53,10 +55,10 @@ const std::map<std::string, std::set<std::string>> allowed = {
     {"editor",
      {"random_ui", "export_ui", "dialogs", "widgets", "export", "random", "assets", "compositor",
       "model"}},
-    {"render", {"export", "random", "assets", "formats", "compositor", "model"}},
+    {"render", {"sprites", "export", "random", "assets", "formats", "compositor", "model"}},
     {"app",
-     {"editor", "random_ui", "export_ui", "dialogs", "widgets", "render", "export", "random",
-      "assets", "formats", "compositor", "model"}},
+     {"editor", "random_ui", "export_ui", "dialogs", "widgets", "render", "sprites", "export",
+      "random", "assets", "formats", "compositor", "model"}},
     // The generators' programs write their pictures with the program's image codec and encoders.
     {"palettegen", {"assets", "formats", "compositor", "model"}},
     {"sheetgen", {"assets", "formats", "compositor", "model"}},

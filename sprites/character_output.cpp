@@ -3,12 +3,10 @@
 #include "assets/embedded_assets.h"
 #include "compositor/render_character.h"
 #include "compositor/sheet_colours.h"
-#include "export/encoded_bytes.h"
 #include "export/export_image.h"
-#include "formats/bmp_writer.h"
-#include "formats/png_writer.h"
+#include "sprite_png.h"
 
-namespace kelvara::cli {
+namespace kelvara::sprites {
 
 CharacterOutput::CharacterOutput() {
     auto art = std::make_shared<Art>();
@@ -31,14 +29,14 @@ Surface CharacterOutput::picture(const EditorState& selection, Colour background
     return export_image(workspace.pre_pic, background);
 }
 
-QByteArray CharacterOutput::file_bytes(const EditorState& selection, const OutputStyle& style) {
+formats::Encoded CharacterOutput::file_bytes(const EditorState& selection,
+                                             const OutputStyle& style) {
     // The key colour is in no palette, so drawing on it marks exactly the background.
     const bool transparent = style.transparent && style.format == OutputStyle::Format::png;
     const Surface picture_1x = picture(selection, transparent ? key_color : style.background);
     const Surface out = enlarged(picture_1x, style.scale);
-    if (style.format == OutputStyle::Format::png) return png_bytes(out, transparent);
-    const formats::Encoded bmp = formats::encode_bmp(out.view());
-    return bmp ? byte_array(bmp.value()) : QByteArray();
+    if (style.format == OutputStyle::Format::png) return picture_png(out, transparent);
+    return picture_bmp(out);
 }
 
 Surface CharacterOutput::enlarged(const Surface& picture, int scale) {
@@ -49,10 +47,9 @@ Surface CharacterOutput::enlarged(const Surface& picture, int scale) {
     return big;
 }
 
-QByteArray CharacterOutput::png_bytes(const Surface& picture, bool transparent) {
-    const formats::Encoded png = formats::encode_truecolour_png(
-        picture.view(), transparent ? std::optional(key_color) : std::nullopt);
-    return png ? byte_array(png.value()) : QByteArray();
+FileStatus write_picture(CharacterOutput& output, const EditorState& selection,
+                         const OutputStyle& style, const QString& path) {
+    return write_encoded(path, output.file_bytes(selection, style));
 }
 
-}  // namespace kelvara::cli
+}  // namespace kelvara::sprites

@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-namespace kelvara::cli {
+namespace kelvara::sprites {
 
 int default_jobs() {
     return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
@@ -20,8 +20,9 @@ int jobs_for(int count, int jobs) {
     return std::clamp(jobs, 1, std::max(1, count));
 }
 
-QString run_parallel(int count, int jobs, const std::function<QString(int index, int job)>& work,
-                     const std::function<void(int done)>& progress, int progress_interval_ms) {
+FileStatus run_parallel(int count, int jobs,
+                        const std::function<FileStatus(int index, int job)>& work,
+                        const std::function<void(int done)>& progress, int progress_interval_ms) {
     jobs = jobs_for(count, jobs);
     std::atomic<int> next{0};
     std::atomic<int> done{0};
@@ -30,7 +31,7 @@ QString run_parallel(int count, int jobs, const std::function<QString(int index,
     std::condition_variable finished;
     int running = jobs;
     int failed_index = std::numeric_limits<int>::max();
-    QString failure;
+    FileStatus failure;
     std::exception_ptr exception;
 
     auto job = [&](int job_number) {
@@ -40,13 +41,13 @@ QString run_parallel(int count, int jobs, const std::function<QString(int index,
             while (!failed) {
                 const int i = next++;
                 if (i >= count) break;
-                QString message = work(i, job_number);
-                if (!message.isEmpty()) {
+                FileStatus status = work(i, job_number);
+                if (!status) {
                     const std::lock_guard lock(mutex);
                     failed = true;
                     if (i < failed_index) {
                         failed_index = i;
-                        failure = std::move(message);
+                        failure = std::move(status);
                     }
                     break;
                 }
@@ -91,9 +92,9 @@ std::vector<Surface> draw_pictures(const CharacterOutput& output,
     run_parallel(static_cast<int>(selections.size()), jobs, [&](int i, int job) {
         const auto k = static_cast<std::size_t>(i);
         pictures[k] = outputs[static_cast<std::size_t>(job)].picture(selections[k], background);
-        return QString();
+        return FileStatus();
     });
     return pictures;
 }
 
-}  // namespace kelvara::cli
+}  // namespace kelvara::sprites

@@ -5,7 +5,7 @@
 #include "character_output.h"
 #include "model/pose_catalogue.h"
 
-namespace kelvara::cli {
+namespace kelvara::sprites {
 
 // One picture of a character's sprite set: a pose worn under the character's head, or a damage
 // figure in the character's colours.
@@ -40,4 +40,4 @@ constexpr Colour ground_of(const SpriteStyle& style) {
 Surface draw_sprite(const CharacterOutput& output, const EditorState& selection,
                     const SpriteFrame& frame, const SpriteStyle& style, Workspace& workspace);
 
-}  // namespace kelvara::cli
+}  // namespace kelvara::sprites

@@ -1,15 +1,17 @@
 #pragma once
 
-#include <QByteArray>
 #include <memory>
 
 #include "compositor/palettes.h"
 #include "compositor/sheets.h"
 #include "compositor/workspace.h"
+#include "export/file_error.h"
+#include "formats/encoded.h"
 #include "model/editor_state.h"
 
-namespace kelvara::cli {
+namespace kelvara::sprites {
 
+// How one character's picture file looks.
 struct OutputStyle {
     enum class Format { bmp, png };
     Colour background = default_back_color;
@@ -18,7 +20,7 @@ struct OutputStyle {
     bool transparent = false;  // PNG only: the background becomes see-through
 };
 
-// Turns selections into image files with the program's own sheets, palettes and export code, so
+// Turns selections into pictures with the program's own sheets, palettes and export code, so
 // that a file equals the one the save dialog writes for the same selections. A copy shares the
 // decoded sheets and palettes, which are only read, and has its own working surfaces: one copy per
 // thread draws in parallel.
@@ -32,14 +34,11 @@ class CharacterOutput {
     // The 63 x 63 picture the save dialog would save, on the given background.
     Surface picture(const EditorState& selection, Colour background);
 
-    // The file's bytes in the given style; empty when they could not be encoded.
-    QByteArray file_bytes(const EditorState& selection, const OutputStyle& style);
+    // The file's bytes in the given style.
+    formats::Encoded file_bytes(const EditorState& selection, const OutputStyle& style);
 
     // The picture enlarged by whole pixels.
     static Surface enlarged(const Surface& picture, int scale);
-    // PNG bytes; with transparent, pixels in the key colour become see-through. Empty when the
-    // picture is too large to allocate or encode.
-    static QByteArray png_bytes(const Surface& picture, bool transparent);
 
   private:
     struct Art {
@@ -50,4 +49,8 @@ class CharacterOutput {
     Workspace workspace_;
 };
 
-}  // namespace kelvara::cli
+// The character's picture file written to path in the given style.
+FileStatus write_picture(CharacterOutput& output, const EditorState& selection,
+                         const OutputStyle& style, const QString& path);
+
+}  // namespace kelvara::sprites

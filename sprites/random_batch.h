@@ -1,15 +1,16 @@
 #pragma once
 
 #include <QString>
-#include <QTextStream>
 #include <array>
+#include <functional>
 #include <vector>
 
+#include "export/file_error.h"
 #include "model/editor_state.h"
 #include "model/random_items.h"
 #include "random/random_source.h"
 
-namespace kelvara::cli {
+namespace kelvara::sprites {
 
 class CharacterOutput;
 
@@ -26,17 +27,19 @@ class RandomBatch {
     // The base name of character i's files: kelvara_ and its number from 1, zero-padded to the
     // width of the count.
     QString name(int i) const;
+    // The paths of every character's image (.bmp) and parameter file (.txt) in folder.
+    QStringList paths(const QString& folder) const;
 
   private:
     EditorState start_;
     std::vector<std::array<Int16, random_items.size()>> values_;
 };
 
-// Writes every character's image (BMP on the background) and parameter file into the existing
-// folder, with `jobs` threads, one durable batch. Returns an empty string, or the problem.
-// With progress on, the count and rate go to err as the batch goes on.
-QString write_random_batch(const RandomBatch& batch, const QString& folder, Colour background,
-                           int jobs, const CharacterOutput& output, QTextStream& err,
-                           bool progress);
+// Writes every character's image (BMP on the background) and parameter file into the folder, made
+// when missing, with `jobs` threads, one durable batch. progress(done) is called now and then on
+// the calling thread while the batch is drawn.
+FileStatus write_random_batch(const RandomBatch& batch, const QString& folder, Colour background,
+                              int jobs, const CharacterOutput& output,
+                              const std::function<void(int done)>& progress = {});
 
-}  // namespace kelvara::cli
+}  // namespace kelvara::sprites

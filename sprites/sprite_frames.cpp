@@ -1,6 +1,6 @@
 #include "sprite_frames.h"
 
-namespace kelvara::cli {
+namespace kelvara::sprites {
 
 std::vector<SpriteFrame> atlas_frames(FrameSet set) {
     std::vector<SpriteFrame> frames;
@@ -29,4 +29,4 @@ Surface draw_sprite(const CharacterOutput& output, const EditorState& selection,
     return CharacterOutput::enlarged(output.picture(s, ground_of(style), workspace), style.scale);
 }
 
-}  // namespace kelvara::cli
+}  // namespace kelvara::sprites

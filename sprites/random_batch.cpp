@@ -1,14 +1,24 @@
 #include "random_batch.h"
 
-#include <QElapsedTimer>
+#include <QDir>
 
 #include "character_output.h"
 #include "export/batch_writer.h"
+#include "export/encoded_bytes.h"
+#include "export/export_paths.h"
 #include "export/parameter_file.h"
 #include "parallel_render.h"
 #include "random/random_generation.h"
+#include "sprite_png.h"
 
-namespace kelvara::cli {
+namespace kelvara::sprites {
+
+namespace {
+
+const QString bmp = QStringLiteral(".bmp");
+const QString txt = QStringLiteral(".txt");
+
+}  // namespace
 
 RandomBatch::RandomBatch(const EditorState& start, int count, RandomSource& source)
     : start_(start) {
@@ -35,41 +45,41 @@ QString RandomBatch::name(int i) const {
     return QStringLiteral("kelvara_%1").arg(i + 1, digits, 10, QLatin1Char('0'));
 }
 
-QString write_random_batch(const RandomBatch& batch, const QString& folder, Colour background,
-                           int jobs, const CharacterOutput& output, QTextStream& err,
-                           bool progress) {
+QStringList RandomBatch::paths(const QString& folder) const {
+    QStringList paths;
+    for (int i = 0; i < size(); ++i) {
+        paths << export_path(folder, name(i), bmp) << export_path(folder, name(i), txt);
+    }
+    return paths;
+}
+
+FileStatus write_random_batch(const RandomBatch& batch, const QString& folder, Colour background,
+                              int jobs, const CharacterOutput& output,
+                              const std::function<void(int done)>& progress) {
+    if (!QDir().mkpath(folder)) return FileError{folder, QStringLiteral("cannot make the folder")};
     BatchWriter writer(folder);
     std::vector<CharacterOutput> outputs(static_cast<std::size_t>(jobs_for(batch.size(), jobs)),
                                          output);
-    auto one = [&](int i, int job) -> QString {
+    auto one = [&](int i, int job) -> FileStatus {
         const EditorState s = batch.selection(i);
         const QString name = batch.name(i);
         const auto text = parameter_file(name, s);
-        if (!text) return QStringLiteral("this system cannot write Shift-JIS");
-        const QByteArray image =
-            outputs[static_cast<std::size_t>(job)].file_bytes(s, OutputStyle{background});
-        FileStatus written = writer.add(name + QStringLiteral(".bmp"), image);
-        if (written) written = writer.add(name + QStringLiteral(".txt"), *text);
-        return written ? QString() : describe(written.error());
-    };
-    QElapsedTimer clock;
-    clock.start();
-    auto report = [&](int done) {
-        const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-        err << "\r" << done << "/" << batch.size();
-        // Blanks after the rate cover the end of a longer one before it.
-        if (seconds > 0.05) err << "  " << qRound(done / seconds) << "/s   ";
-        err.flush();
-    };
-    QString problem = progress ? run_parallel(batch.size(), jobs, one, report)
-                               : run_parallel(batch.size(), jobs, one);
-    if (problem.isEmpty()) {
-        if (const FileStatus committed = writer.commit(); !committed) {
-            problem = describe(committed.error());
+        if (!text) {
+            return FileError{export_path(folder, name, txt),
+                             QStringLiteral("this system cannot write Shift-JIS")};
         }
-    }
-    if (progress) err << "\n";
-    return problem;
+        const formats::Encoded image =
+            outputs[static_cast<std::size_t>(job)].file_bytes(s, OutputStyle{background});
+        if (!image) {
+            return FileError{export_path(folder, name, bmp),
+                             QString::fromStdString(image.error().describe())};
+        }
+        FileStatus written = writer.add(name + bmp, raw_bytes(image.value()));
+        if (written) written = writer.add(name + txt, *text);
+        return written;
+    };
+    if (FileStatus drawn = run_parallel(batch.size(), jobs, one, progress); !drawn) return drawn;
+    return writer.commit();
 }
 
-}  // namespace kelvara::cli
+}  // namespace kelvara::sprites

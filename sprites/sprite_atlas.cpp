@@ -1,16 +1,20 @@
 #include "sprite_atlas.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
 
 #include "compositor/sheets.h"
+#include "export/atomic_write.h"
 #include "export/export_image.h"
 #include "model/version.h"
 #include "parallel_render.h"
+#include "sprite_png.h"
 
-namespace kelvara::cli {
+namespace kelvara::sprites {
 
 namespace {
 
@@ -65,14 +69,20 @@ QJsonObject frame_object(const SpriteFrame& f, const QRect& cell) {
 
 }  // namespace
 
-AtlasLayout atlas_layout(int count, int columns, int scale) {
-    return {count, std::max(1, std::min(columns, count)), export_image_size * scale};
+Grid atlas_grid(int count, int columns, int scale) {
+    return grid_of(count, columns, export_image_size * scale, export_image_size * scale);
+}
+
+Grid atlas_grid(const AtlasRequest& request) {
+    return atlas_grid(static_cast<int>(atlas_frames(request.frames).size()), request.columns,
+                      request.style.scale);
 }
 
 Surface draw_atlas(const CharacterOutput& output, const EditorState& selection,
                    const std::vector<SpriteFrame>& frames, const SpriteStyle& style,
-                   const AtlasLayout& layout, int jobs) {
-    Surface atlas(layout.width(), layout.height(), ground_of(style));
+                   const Grid& grid, int jobs) {
+    Surface atlas(static_cast<int>(grid.width()), static_cast<int>(grid.height()),
+                  ground_of(style));
     const auto count = static_cast<int>(frames.size());
     std::vector<Surface> pictures(frames.size(), Surface(1, 1, ground_of(style)));
     std::vector<Workspace> workspaces(static_cast<std::size_t>(jobs_for(count, jobs)));
@@ -80,22 +90,22 @@ Surface draw_atlas(const CharacterOutput& output, const EditorState& selection,
         const auto i = static_cast<std::size_t>(k);
         pictures[i] = draw_sprite(output, selection, frames[i], style,
                                   workspaces[static_cast<std::size_t>(job)]);
-        return QString();
+        return FileStatus();
     });
     for (int k = 0; k < count; ++k) {
         const Surface& picture = pictures[static_cast<std::size_t>(k)];
-        const QRect cell = layout.cell(k);
+        const QRect cell = grid.cell(k);
         atlas.PaintPicture(picture, cell.x(), cell.y(), cell.width(), cell.height(), 0, 0,
                            cell.width(), cell.height());
     }
     return atlas;
 }
 
-QByteArray atlas_json(const std::vector<SpriteFrame>& frames, const AtlasLayout& layout, int scale,
+QByteArray atlas_json(const std::vector<SpriteFrame>& frames, const Grid& grid, int scale,
                       const QString& image_file_name) {
     QJsonArray frame_list;
     for (int k = 0; k < static_cast<int>(frames.size()); ++k) {
-        frame_list.append(frame_object(frames[static_cast<std::size_t>(k)], layout.cell(k)));
+        frame_list.append(frame_object(frames[static_cast<std::size_t>(k)], grid.cell(k)));
     }
     // Tags name runs of neighbouring frames. Every animation whose frames are all in the atlas is
     // also listed under "animations" with its frames one by one, so that those whose cells lie
@@ -127,7 +137,8 @@ QByteArray atlas_json(const std::vector<SpriteFrame>& frames, const AtlasLayout&
         {QStringLiteral("version"), QString::fromLatin1(version_text)},
         {QStringLiteral("image"), image_file_name},
         {QStringLiteral("format"), QStringLiteral("RGBA8888")},
-        {QStringLiteral("size"), size_object(layout.width(), layout.height())},
+        {QStringLiteral("size"),
+         size_object(static_cast<int>(grid.width()), static_cast<int>(grid.height()))},
         {QStringLiteral("scale"), QString::number(scale)},
         {QStringLiteral("frameTags"), tags},
         {QStringLiteral("animations"), animations},
@@ -137,4 +148,29 @@ QByteArray atlas_json(const std::vector<SpriteFrame>& frames, const AtlasLayout&
         .toJson(QJsonDocument::Indented);
 }
 
-}  // namespace kelvara::cli
+FileStatus write_atlas(const CharacterOutput& output, const AtlasRequest& request,
+                       const QString& png_path, const QString& json_path) {
+    const std::vector<SpriteFrame> frames = atlas_frames(request.frames);
+    const Grid grid = atlas_grid(request);
+    if (!grid.fits()) {
+        return FileError{png_path,
+                         QStringLiteral("the atlas would be %1 x %2 pixels, more than %3 a side")
+                             .arg(grid.width())
+                             .arg(grid.height())
+                             .arg(largest_picture_side)};
+    }
+    const formats::Encoded png =
+        sprite_png(draw_atlas(output, request.selection, frames, request.style, grid, request.jobs),
+                   request.style.transparent);
+    if (!png) return write_encoded(png_path, png);
+    const QByteArray json =
+        atlas_json(frames, grid, request.style.scale, QFileInfo(png_path).fileName());
+    if (FileStatus written = write_encoded(png_path, png); !written) return written;
+    if (FileStatus written = write_file_atomically(json_path, json); !written) {
+        QFile::remove(png_path);
+        return written;
+    }
+    return {};
+}
+
+}  // namespace kelvara::sprites
