@@ -6,6 +6,10 @@ add_executable(test_export_files
     parameter_file_test.cpp
     character_export_test.cpp
     atomic_write_test.cpp
+    group_writer_test.cpp
+    batch_writer_test.cpp
+    hostile_paths_test.cpp
+    file_names_test.cpp
 )
 target_link_libraries(test_export_files
     PRIVATE kelvara_export Qt6::Gui GTest::gtest_main kelvara_warnings)

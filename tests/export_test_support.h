@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 #include <sys/mount.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QByteArray>
@@ -40,6 +41,14 @@ inline QString decode_cp932(const QByteArray& bytes) {
     if (done == static_cast<std::size_t>(-1)) return QStringLiteral("<not CP932>");
     out.truncate(out.size() - static_cast<qsizetype>(out_left));
     return QString::fromUtf8(out);
+}
+
+// A process id that certainly runs no more: a child that has exited and been waited for.
+inline pid_t dead_pid() {
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
 }
 
 // The names in a folder, hidden ones and leftovers such as temporary files included.
