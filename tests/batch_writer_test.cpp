@@ -117,21 +117,5 @@ TEST_F(Batch, ASecondBatchIntoTheFolderWaitsForTheFirstAndSaysSo) {
     EXPECT_EQ(read_all(path(QStringLiteral("kelvara_00.bmp"))), "second");
 }
 
-// Two threads that each write batch after batch into one folder: whatever the timing, the folder
-// always ends holding one whole batch.
-TEST_F(Batch, BatchesWrittenAtOnceNeverMixTheirPairs) {
-    auto writing = [&](char thread) {
-        for (int round = 0; round < 8; ++round) {
-            BatchWriter writer(dir.path(), [](const QString&) {});
-            write_pairs(writer, QByteArray(1, thread) + QByteArray::number(round), 40);
-        }
-    };
-    std::thread a(writing, 'a');
-    std::thread b(writing, 'b');
-    a.join();
-    b.join();
-    expect_one_batch(dir.path(), 80);
-}
-
 }  // namespace
 }  // namespace kelvara::testing
