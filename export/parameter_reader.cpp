@@ -4,12 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <QStringList>
 #include <array>
 #include <cerrno>
 
 #include "export/cp932.h"
+#include "export/file_names.h"
 #include "export/parameter_file.h"
 
 namespace kelvara {
@@ -139,8 +139,8 @@ FileResult<ParameterRecord> read_parameter_file(const QByteArray& bytes) {
 }
 
 FileResult<ParameterRecord> read_parameter_file_at(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    if (name.isEmpty() || name.contains('\0')) return FileError{path, system_reason(ENOENT)};
+    const QByteArray name = name_bytes(path);
+    if (name.isEmpty()) return FileError{path, system_reason(ENOENT)};
     // Looked at before opening, and opened without waiting, so that a pipe cannot block and a
     // device is never opened; checked again on what was opened, in case the name moved.
     struct stat st {};
