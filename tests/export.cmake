@@ -23,3 +23,9 @@ gtest_discover_tests(test_save_dialog DISCOVERY_MODE PRE_TEST
 add_executable(test_parameter_fuzz parameter_reader_fuzz_test.cpp)
 target_link_libraries(test_parameter_fuzz PRIVATE kelvara_export GTest::gtest_main kelvara_warnings)
 gtest_discover_tests(test_parameter_fuzz DISCOVERY_MODE PRE_TEST)
+
+# A character read back from the parameters its pictures and atlas JSON carry, and every file
+# without usable parameters refused; alone, so that a sanitizer build needs only the file writing.
+add_executable(test_parameter_sources parameter_sources_test.cpp)
+target_link_libraries(test_parameter_sources PRIVATE kelvara_export GTest::gtest_main kelvara_warnings)
+gtest_discover_tests(test_parameter_sources DISCOVERY_MODE PRE_TEST)
