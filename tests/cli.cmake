@@ -1,6 +1,6 @@
 # The command-line renderer: input checks, options and batches without a display, and the round
 # trip through the real save dialog.
-add_executable(test_cli cli_input_test.cpp cli_hostile_test.cpp)
+add_executable(test_cli cli_input_test.cpp cli_hostile_test.cpp cli_picture_input_test.cpp)
 target_link_libraries(test_cli PRIVATE kelvara_render_cli Qt6::Gui GTest::gtest_main kelvara_warnings)
 gtest_discover_tests(test_cli DISCOVERY_MODE PRE_TEST)
 
