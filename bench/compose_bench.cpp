@@ -7,8 +7,8 @@
 #include "compositor/render_character.h"
 #include "export/parameter_file.h"
 #include "model/random_items.h"
-#include "parallel_render.h"
-#include "random_batch.h"
+#include "sprites/parallel_render.h"
+#include "sprites/random_batch.h"
 
 namespace kelvara {
 namespace {
@@ -99,22 +99,23 @@ BENCHMARK(BM_render_character);
 // rendered and encoded as its BMP and parameter file, nothing written. Items per second (real
 // time) is characters per second; compare the rates of 1 and 2 jobs.
 void BM_random_batch_in_memory(benchmark::State& st) {
-    static const cli::CharacterOutput output;
+    static const sprites::CharacterOutput output;
     EditorState start = start_up_selection();
     for (const RandomItemInfo& info : random_items) start.*info.flag = 1;
     RandomSource source;
     source.seed(7);
-    const cli::RandomBatch batch(start, 2000, source);
+    const sprites::RandomBatch batch(start, 2000, source);
     const int jobs = static_cast<int>(st.range(0));
-    std::vector<cli::CharacterOutput> outputs(static_cast<std::size_t>(jobs), output);
+    std::vector<sprites::CharacterOutput> outputs(static_cast<std::size_t>(jobs), output);
     std::vector<qsizetype> bytes(static_cast<std::size_t>(jobs));
     for (auto _ : st) {
-        cli::run_parallel(batch.size(), jobs, [&](int i, int job) {
+        sprites::run_parallel(batch.size(), jobs, [&](int i, int job) {
             const EditorState s = batch.selection(i);
             const auto j = static_cast<std::size_t>(job);
-            bytes[j] += outputs[j].file_bytes(s, cli::OutputStyle{}).size() +
+            bytes[j] += static_cast<qsizetype>(
+                            outputs[j].file_bytes(s, sprites::OutputStyle{}).value().size()) +
                         parameter_file(batch.name(i), s)->size();
-            return QString();
+            return FileStatus();
         });
     }
     benchmark::DoNotOptimize(bytes.data());

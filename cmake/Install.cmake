@@ -17,7 +17,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/app/io.kelvara.Kelvara.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/io.kelvara.Kelvara.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/bash-completion/kelvara-render
+install(FILES ${KELVARA_BASH_COMPLETION}
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
 # The window icon in its sizes, drawn by the art generator.

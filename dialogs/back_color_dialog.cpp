@@ -4,8 +4,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "editor/char_tool.h"
-#include "editor/placement.h"
+#include "widgets/placement.h"
 
 namespace kelvara {
 
@@ -22,7 +21,7 @@ QLabel* swatch(QWidget* parent, const char* name, int y, Colour colour) {
 
 }  // namespace
 
-Back_Color_Dialog::Back_Color_Dialog(CharTool& main_window) : UnloadingDialog(main_window) {
+Back_Color_Dialog::Back_Color_Dialog(Colour current, QWidget* parent) : UnloadingDialog(parent) {
     setObjectName(QStringLiteral("Back_Color_Dialog"));
     setWindowTitle(QStringLiteral("背景色"));
     set_client_size(152, 145);
@@ -53,32 +52,23 @@ Back_Color_Dialog::Back_Color_Dialog(CharTool& main_window) : UnloadingDialog(ma
 
     connect(group_, &QButtonGroup::idClicked, this, &Back_Color_Dialog::select_bkcolor_Click);
     connect(ok_btn, &QPushButton::clicked, this, &UnloadingDialog::unload);
-    Form_Load();
+    Form_Load(current);
     ok_btn->setFocus();
 }
 
-void Back_Color_Dialog::Form_Load() {
+void Back_Color_Dialog::Form_Load(Colour current) {
     QPalette p = Label2->palette();
     p.setColor(QPalette::Window, QColor(red_of(default_back_color), green_of(default_back_color),
                                         blue_of(default_back_color)));
     Label2->setPalette(p);
     // Each comparison on its own; an unknown colour leaves the designed grey selected.
-    const Colour current = owner.state.back_color;
     if (current == colour_of_index[0]) select_bkcolor[0]->setChecked(true);
     if (current == colour_of_index[1]) select_bkcolor[1]->setChecked(true);
     if (current == colour_of_index[2]) select_bkcolor[2]->setChecked(true);
 }
 
 void Back_Color_Dialog::select_bkcolor_Click(int index) {
-    if (index >= 0 && index < 3) owner.state.back_color = colour_of_index[index];
-}
-
-void Back_Color_Dialog::Form_Unload() {
-    owner.Character_draw();
-}
-
-void CharTool::m_backcolor_Click() {
-    open_dialog<Back_Color_Dialog>();
+    if (index >= 0 && index < 3) emit colourChosen(colour_of_index[index]);
 }
 
 }  // namespace kelvara

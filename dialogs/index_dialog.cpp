@@ -2,9 +2,8 @@
 
 #include <QPushButton>
 
-#include "editor/char_tool.h"
-#include "editor/placement.h"
 #include "model/families.h"
+#include "widgets/placement.h"
 
 namespace kelvara {
 
@@ -30,7 +29,7 @@ static_assert(families::table.size() == Index_Dialog::rows);
 
 }  // namespace
 
-Index_Dialog::Index_Dialog(CharTool& main_window) : UnloadingDialog(main_window) {
+Index_Dialog::Index_Dialog(QWidget* parent) : UnloadingDialog(parent) {
     setObjectName(QStringLiteral("Index_Dialog"));
     setWindowTitle(QStringLiteral("索引"));
     set_client_size(256, 341);
@@ -63,13 +62,9 @@ Index_Dialog::Index_Dialog(CharTool& main_window) : UnloadingDialog(main_window)
 }
 
 void Index_Dialog::jump_button_Click(int row) {
-    // On damage poses the window ignores the jump, and the dialog only closes.
-    owner.jump_to_character(families::table[row].first);
+    // The jump is done before the dialog closes.
+    emit jumpRequested(families::table[row].first);
     unload();
-}
-
-void CharTool::m_index_Click() {
-    open_dialog<Index_Dialog>();
 }
 
 }  // namespace kelvara

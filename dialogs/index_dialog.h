@@ -2,21 +2,27 @@
 
 #include <array>
 
-#include "editor/unloading_dialog.h"
+#include "widgets/unloading_dialog.h"
 
 class QLabel;
 class QPushButton;
 
 namespace kelvara {
 
-// The groups of characters with their number ranges, and a button per group that sets face and
-// hair together to the group's first number.
+// The groups of characters with their number ranges, and a button per group that asks for face
+// and hair together at the group's first number (jumpRequested) and closes the dialog.
 class Index_Dialog : public UnloadingDialog {
     Q_OBJECT
   public:
-    explicit Index_Dialog(CharTool& owner);
+    explicit Index_Dialog(QWidget* parent);
 
     static constexpr int rows = 12;
+
+  signals:
+    void jumpRequested(int number);
+
+  private:
+    void jump_button_Click(int row);
 
     QLabel* Label23 = nullptr;  // heading of the name column
     QLabel* Label24 = nullptr;  // heading of the number column
@@ -24,8 +30,6 @@ class Index_Dialog : public UnloadingDialog {
     std::array<QLabel*, rows> range_label{};
     std::array<QPushButton*, rows> jump_button{};
     QPushButton* CancelButton = nullptr;
-
-    void jump_button_Click(int row);
 };
 
 }  // namespace kelvara

@@ -4,13 +4,12 @@
 #include <QPushButton>
 
 #include "assets/embedded_assets.h"
-#include "editor/char_tool.h"
-#include "editor/placement.h"
 #include "model/version.h"
+#include "widgets/placement.h"
 
 namespace kelvara {
 
-VersionDialog::VersionDialog(CharTool& main_window) : UnloadingDialog(main_window) {
+VersionDialog::VersionDialog(QWidget* parent) : UnloadingDialog(parent) {
     setObjectName(QStringLiteral("VersionDialog"));
     set_client_size(248, 109);
     set_escape_closes(true);
@@ -43,10 +42,6 @@ void VersionDialog::Form_Load() {
                             .arg(version_minor)
                             .arg(version_revision));
     lblTitle->setText(title);
-}
-
-void CharTool::m_version_Click() {
-    open_dialog<VersionDialog>();
 }
 
 }  // namespace kelvara

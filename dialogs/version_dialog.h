@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/unloading_dialog.h"
+#include "widgets/unloading_dialog.h"
 
 class QLabel;
 class QPushButton;
@@ -11,18 +11,18 @@ namespace kelvara {
 class VersionDialog : public UnloadingDialog {
     Q_OBJECT
   public:
-    explicit VersionDialog(CharTool& owner);
+    explicit VersionDialog(QWidget* parent);
 
     static constexpr const char* app_title = "Kelvara";
+
+  private:
+    void Form_Load();
 
     QLabel* picIcon = nullptr;
     QLabel* lblTitle = nullptr;
     QLabel* lblVersion = nullptr;
     QLabel* Label1 = nullptr;
     QPushButton* cmdOK = nullptr;
-
-  private:
-    void Form_Load();
 };
 
 }  // namespace kelvara

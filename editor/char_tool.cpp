@@ -7,9 +7,9 @@
 #include "assets/embedded_assets.h"
 #include "compositor/character_draw.h"
 #include "compositor/head.h"
-#include "editor/surface_view.h"
 #include "editor/window_icon.h"
 #include "random/random_generation.h"
+#include "widgets/surface_view.h"
 
 namespace kelvara {
 
@@ -39,7 +39,7 @@ CharTool::~CharTool() = default;
 void CharTool::Form_Load() {
     // The start values of every selection, the background and the random flags, shared with the
     // command line's batches.
-    state = start_up_selection();
+    state_ = start_up_selection();
 
     draw_flg = vb_true;
     face_max = last_face;
@@ -63,7 +63,7 @@ void CharTool::Form_Load() {
     pants_color->setMaximum(last_cloth23_color);
     line_color->setMaximum(last_cloth23_color);
 
-    load_palettes(strips_, state.palettes);
+    load_palettes(strips_, state_.palettes);
 
     // The bars already stand at 0, so no change handler cuts these.
     cut_head_cell(sheets_.face_set, 0, ws_.face_pic);
@@ -74,7 +74,7 @@ void CharTool::Form_Load() {
 }
 
 EditorState CharTool::reset_selection(Int16 type) const {
-    EditorState target = state;
+    EditorState target = state_;
     for (const RandomItemInfo& info : random_items) {
         const bool locked =
             type != 0 && (info.item == RandomItem::face || info.item == RandomItem::hair);
@@ -85,7 +85,7 @@ EditorState CharTool::reset_selection(Int16 type) const {
 }
 
 void CharTool::reset_Click() {
-    apply_selection(reset_selection(state.type_flg));
+    apply_selection(reset_selection(state_.type_flg));
 }
 
 namespace {
@@ -100,16 +100,16 @@ void set_option(const std::array<QRadioButton*, 2>& buttons, Int16& flag, Int16 
 
 void CharTool::apply_selection(const EditorState& target) {
     draw_flg = vb_false;
-    if (target.type_flg != state.type_flg) switch_type(target.type_flg);
+    if (target.type_flg != state_.type_flg) switch_type(target.type_flg);
     for (const RandomItemInfo& info : random_items) bar_of(info.item)->setValue(target.*info.value);
-    set_option(eye_optjion_b, state.eye_grey_flg, target.eye_grey_flg);
-    set_option(body_c_option_b, state.body_matte_flg, target.body_matte_flg);
-    set_option(cloth_c1_option_b, state.cloth_matte_flg, target.cloth_matte_flg);
+    set_option(eye_optjion_b, state_.eye_grey_flg, target.eye_grey_flg);
+    set_option(body_c_option_b, state_.body_matte_flg, target.body_matte_flg);
+    set_option(cloth_c1_option_b, state_.cloth_matte_flg, target.cloth_matte_flg);
     if (target.size_num >= 1 && target.size_num <= static_cast<int>(size_button.size())) {
-        state.size_num = target.size_num;
+        state_.size_num = target.size_num;
         size_button[static_cast<std::size_t>(target.size_num - 1)]->setChecked(true);
     }
-    state.back_color = target.back_color;
+    state_.back_color = target.back_color;
     // The stepper's rest position; it is already there unless its own handler is running.
     face_hair_Scroll->setValue(1);
     draw_flg = vb_true;
@@ -126,7 +126,7 @@ void CharTool::compose_head() {
 
 void CharTool::Character_draw() {
     ++draw_count_;
-    kelvara::Character_draw(state, face_front_flg != vb_false, ws_);
+    kelvara::Character_draw(state_, face_front_flg != vb_false, ws_);
     character_view->update();
 }
 

@@ -7,10 +7,10 @@
 #include "compositor/palettes.h"
 #include "compositor/sheets.h"
 #include "compositor/workspace.h"
-#include "editor/unloading_dialog.h"
 #include "model/editor_state.h"
 #include "model/random_items.h"
 #include "random/random_source.h"
+#include "widgets/unloading_dialog.h"
 
 class QAction;
 class QDragEnterEvent;
@@ -28,6 +28,9 @@ class QWidget;
 namespace kelvara {
 
 class SurfaceView;
+namespace testing {
+struct WindowInternals;
+}
 
 // The main window: it owns the editor state, the sheets and the working surfaces, carries every
 // selector, and calls the compositor to draw. Each selector's value is the master copy of its
@@ -37,8 +40,9 @@ class SurfaceView;
 // reset_Click ...). A value set on a control from code runs the control's handler at once, nested,
 // and only when the value changes. Every operation that changes several selections at once goes
 // through apply_selection, which clears draw_flg so that those nested handlers do not draw, then
-// draws once. The controls are private: dialogs use the named operations, and tests find the
-// controls by their object names.
+// draws once. The state and the controls are private: the menu items build each dialog from the
+// window's values and connect its signals to the window's operations, and tests find the controls
+// by their object names.
 class CharTool : public QMainWindow {
     Q_OBJECT
   public:
@@ -46,12 +50,7 @@ class CharTool : public QMainWindow {
     explicit CharTool(QWidget* parent = nullptr);
     ~CharTool() override;
 
-    EditorState state;
-    Int16 draw_flg = vb_false;
-    Int16 face_max = 0;
-    Int16 hair_max = 0;
-    Int16 face_front_flg = vb_false;
-
+    const EditorState& state() const { return state_; }
     const Workspace& workspace() const { return ws_; }
     const Sheets& sheets() const { return sheets_; }
     RandomSource& random_source() { return rnd_; }
@@ -76,31 +75,28 @@ class CharTool : public QMainWindow {
     // malformed is reported in a message box naming the file and the line at fault, and the
     // character stays as it was. Returns whether the file was loaded.
     bool open_parameter_file(const QString& path);
+    // Whether the random button draws item anew; in force at once.
+    void set_random_flag(RandomItem item, bool on);
+    // The background colour; the view shows it from the next drawing on.
+    void set_back_color(Colour colour);
 
-    // Opens a dialog: it is loaded afresh and shown beside the main window without waiting, and
-    // the main window takes no input until it closes.
-    template <typename Dialog>
-    Dialog* open_dialog() {
-        auto* dialog = new Dialog(*this);
-        show_dialog(dialog);
-        return dialog;
-    }
+    // Shows a dialog, loaded afresh, beside the main window without waiting; the main window
+    // takes no input until it unloads, and then takes the keyboard back.
+    void show_dialog(UnloadingDialog* dialog);
     // The dialog that is open, if any.
     UnloadingDialog* open_dialog_window() const { return open_dialog_; }
-    // Called by a dialog once it has unloaded and is hidden: the main window takes the keyboard.
-    void dialog_unloaded();
-
-    // The menu items that open dialogs; each dialog's file defines its item's handler.
-    void m_save_Click();
-    void m_index_Click();
-    void m_random_Click();
-    void m_backcolor_Click();
-    void m_version_Click();
 
   public slots:
     void reset_Click();
     void random_Click();
+    // The menu items. Each one that opens a dialog builds it from the window's values and
+    // connects its signals here.
+    void m_save_Click();
     void m_end_Click();
+    void m_index_Click();
+    void m_random_Click();
+    void m_backcolor_Click();
+    void m_version_Click();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -141,7 +137,7 @@ class CharTool : public QMainWindow {
     void set_fonts();
     void set_focus_order();
     void connect_handlers();
-    void show_dialog(UnloadingDialog* dialog);
+    void dialog_unloaded();
     void Form_Load();
 
     void cut_pose_cell_for_type(int pose);
@@ -231,6 +227,15 @@ class CharTool : public QMainWindow {
     QPointer<UnloadingDialog> open_dialog_;
     int draw_count_ = 0;
     int compose_count_ = 0;
+
+    EditorState state_;
+    Int16 draw_flg = vb_false;
+    Int16 face_max = 0;
+    Int16 hair_max = 0;
+    Int16 face_front_flg = vb_false;
+
+    // The tests read and set the drawing flags, which no caller of the window may.
+    friend struct testing::WindowInternals;
 };
 
 }  // namespace kelvara

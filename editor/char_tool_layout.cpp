@@ -7,8 +7,8 @@
 #include <QScrollBar>
 
 #include "editor/char_tool.h"
-#include "editor/placement.h"
-#include "editor/surface_view.h"
+#include "widgets/placement.h"
+#include "widgets/surface_view.h"
 
 // The main window's controls at their places, in client-area pixels. Controls inside a frame are
 // given in window coordinates and moved into the frame here.

@@ -3,9 +3,8 @@
 #include <QMenuBar>
 
 #include "editor/char_tool.h"
-#include "editor/unloading_dialog.h"
 
-// The menu bar, opening dialogs, and ending the program.
+// The menu bar and ending the program.
 namespace kelvara {
 
 void CharTool::build_menus() {
@@ -32,7 +31,7 @@ void CharTool::build_menus() {
     m_version = item(m_help, "m_version", QStringLiteral("バージョン情報(&A)"));
 
     connect(m_end, &QAction::triggered, this, &CharTool::m_end_Click);
-    // Dialog items.
+    // Dialog items; their handlers are in char_tool_dialogs.cpp.
     connect(m_save, &QAction::triggered, this, &CharTool::m_save_Click);
     connect(m_index, &QAction::triggered, this, &CharTool::m_index_Click);
     connect(m_random, &QAction::triggered, this, &CharTool::m_random_Click);
@@ -42,21 +41,6 @@ void CharTool::build_menus() {
 
 void CharTool::m_end_Click() {
     close();
-}
-
-void CharTool::show_dialog(UnloadingDialog* dialog) {
-    open_dialog_ = dialog;
-    dialog->adjustSize();
-    const QRect main = frameGeometry();
-    dialog->move(main.center() - QPoint(dialog->width() / 2, dialog->height() / 2));
-    // Modal: shown at once, without waiting for it to close.
-    dialog->show();
-}
-
-void CharTool::dialog_unloaded() {
-    open_dialog_ = nullptr;
-    // Without a window manager nothing hands the keyboard back to the main window.
-    activateWindow();
 }
 
 void CharTool::closeEvent(QCloseEvent* event) {

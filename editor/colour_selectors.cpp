@@ -15,32 +15,32 @@ void CharTool::colour_changed(QScrollBar* bar, Int16& field, QLabel* readout) {
 }
 
 void CharTool::hair_color_Change() {
-    colour_changed(hair_color, state.hair_color_num, dbg_hair_color_num[0]);
+    colour_changed(hair_color, state_.hair_color_num, dbg_hair_color_num[0]);
 }
 
 void CharTool::eye_color_Change() {
-    colour_changed(eye_color, state.eye_color_num, dbg_eye_color_num[0]);
+    colour_changed(eye_color, state_.eye_color_num, dbg_eye_color_num[0]);
 }
 
 void CharTool::accessory_color_Change() {
-    colour_changed(accessory_color, state.accessory_color_num, dbg_accessory_color_num[0]);
+    colour_changed(accessory_color, state_.accessory_color_num, dbg_accessory_color_num[0]);
 }
 
 void CharTool::body_color_Change() {
-    colour_changed(body_color, state.body_color_num, dbg_body_color_num[0]);
+    colour_changed(body_color, state_.body_color_num, dbg_body_color_num[0]);
 }
 
 void CharTool::cloth_color_Change() {
-    colour_changed(cloth_color, state.cloth_color_num, dbg_cloth_color_num[0]);
+    colour_changed(cloth_color, state_.cloth_color_num, dbg_cloth_color_num[0]);
     set_school_name();
 }
 
 void CharTool::pants_color_Change() {
-    colour_changed(pants_color, state.cloth2_color_num, dbg_cloth2_color_num[0]);
+    colour_changed(pants_color, state_.cloth2_color_num, dbg_cloth2_color_num[0]);
 }
 
 void CharTool::line_color_Change() {
-    colour_changed(line_color, state.cloth3_color_num, dbg_cloth3_color_num[0]);
+    colour_changed(line_color, state_.cloth3_color_num, dbg_cloth3_color_num[0]);
 }
 
 void CharTool::option_clicked(int index, Int16& flag) {
@@ -50,22 +50,22 @@ void CharTool::option_clicked(int index, Int16& flag) {
 }
 
 void CharTool::eye_optjion_b_Click(int index) {
-    option_clicked(index, state.eye_grey_flg);
+    option_clicked(index, state_.eye_grey_flg);
 }
 
 void CharTool::body_c_option_b_Click(int index) {
-    option_clicked(index, state.body_matte_flg);
+    option_clicked(index, state_.body_matte_flg);
 }
 
 void CharTool::cloth_c1_option_b_Click(int index) {
-    option_clicked(index, state.cloth_matte_flg);
+    option_clicked(index, state_.cloth_matte_flg);
 }
 
 void CharTool::set_school_name() {
     // The controls' values, not the mirrored fields: this runs inside their change handlers.
     const int pose = cloth_type->value();
     const int colour = cloth_color->value();
-    colth_name_label->setText(pose_wears_school_uniform(pose, state.type_flg)
+    colth_name_label->setText(pose_wears_school_uniform(pose, state_.type_flg)
                                   ? school_name_for_cloth_colour(colour)
                                   : QString());
 }

@@ -32,7 +32,7 @@ bool CharTool::open_parameter_file(const QString& path) {
     }
     // The file holds the character; the drawing size, background and random flags are the
     // window's own and stay.
-    apply_selection(with_character_of(state, read.value().selection));
+    apply_selection(with_character_of(state_, read.value().selection));
     return true;
 }
 

@@ -21,7 +21,7 @@ Int16 to_int16(int value) {
 
 void CharTool::face_type_Change() {
     const int value = face_type->value();
-    state.face_num = to_int16(value);
+    state_.face_num = to_int16(value);
     cut_head_cell(sheets_.face_set, value, ws_.face_pic);
     dbg_face_num[0]->setText(QString::number(value));
     if (draw_flg) {
@@ -32,7 +32,7 @@ void CharTool::face_type_Change() {
 
 void CharTool::hair_type_Change() {
     const int value = hair_type->value();
-    state.hair_num = to_int16(value);
+    state_.hair_num = to_int16(value);
     cut_head_cell(sheets_.hair_set, value, ws_.hair_pic);
     dbg_hair_num[0]->setText(QString::number(value));
     if (draw_flg) {
@@ -42,15 +42,15 @@ void CharTool::hair_type_Change() {
 }
 
 void CharTool::cut_pose_cell_for_type(int pose) {
-    cut_pose_cell(state.type_flg != 0 ? sheets_.damage_set : sheets_.cloth_set, pose,
+    cut_pose_cell(state_.type_flg != 0 ? sheets_.damage_set : sheets_.cloth_set, pose,
                   ws_.pre_cloth_pic);
 }
 
 void CharTool::cloth_type_Change() {
     const int value = cloth_type->value();
-    state.cloth_num = to_int16(value);
+    state_.cloth_num = to_int16(value);
     // Damage poses draw no head, so the flag is left as the last face pose set it.
-    if (state.type_flg == 0) face_front_flg = pose_draws_head_in_front(value) ? vb_true : vb_false;
+    if (state_.type_flg == 0) face_front_flg = pose_draws_head_in_front(value) ? vb_true : vb_false;
     cut_pose_cell_for_type(value);
     dbg_cloth_num[0]->setText(QString::number(value));
     if (draw_flg) Character_draw();
@@ -74,7 +74,7 @@ void CharTool::face_hair_Scroll_Change() {
 }
 
 void CharTool::jump_face_and_hair(int face, int hair) {
-    EditorState target = state;
+    EditorState target = state_;
     target.face_num = to_int16(face);
     target.hair_num = to_int16(hair);
     apply_selection(target);
@@ -82,7 +82,7 @@ void CharTool::jump_face_and_hair(int face, int hair) {
 
 void CharTool::jump_to_character(int number) {
     // Damage poses are complete figures with no face or hair to choose.
-    if (state.type_flg == 0) jump_face_and_hair(number, number);
+    if (state_.type_flg == 0) jump_face_and_hair(number, number);
 }
 
 void CharTool::face_hair_min_Click() {
@@ -103,7 +103,7 @@ void CharTool::face_hair_up_Click() {
 }
 
 void CharTool::size_button_Click(int index) {
-    state.size_num = to_int16(index + 1);
+    state_.size_num = to_int16(index + 1);
     Character_draw();
 }
 
@@ -116,7 +116,7 @@ void CharTool::set_face_hair_controls_enabled(bool enabled) {
 }
 
 void CharTool::switch_type(Int16 type) {
-    state.type_flg = type;
+    state_.type_flg = type;
     type_button[type != 0 ? 1 : 0]->setChecked(true);
     set_face_hair_controls_enabled(type == 0);
     // A pose beyond the damage range is clamped here; its handler then cuts from the new sheet.
@@ -127,7 +127,7 @@ void CharTool::switch_type(Int16 type) {
 }
 
 void CharTool::type_button_Click(int index) {
-    if (state.type_flg == index) return;
+    if (state_.type_flg == index) return;
     // The first reset runs under the old type, so leaving the face poses returns face and hair
     // to 0 before they are locked.
     reset_Click();

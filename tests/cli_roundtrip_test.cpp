@@ -18,15 +18,15 @@ QString hex(Colour c) {
 // What the save dialog writes and what the renderer makes of the parameter file it wrote are the
 // same bytes, for random selections of both sprite types, at every background.
 TEST_F(CliRoundTrip, RenderOfASavedParameterFileGivesTheSavedImage) {
-    for (Int16* f : {&w.state.rnd_eye_color_flg, &w.state.rnd_cloth_flg,
-                     &w.state.rnd_body_color_flg, &w.state.rnd_accessory_color_flg}) {
-        *f = 1;
+    for (RandomItem item : {RandomItem::eye_color, RandomItem::pose, RandomItem::body_color,
+                            RandomItem::accessory_color}) {
+        w.set_random_flag(item, true);
     }
     w.random_source().seed(31);
     const Colour backgrounds[] = {RGB(212, 208, 200), RGB(0, 255, 0), RGB(255, 255, 255)};
     for (int round = 0; round < 24; ++round) {
         if (round == 12) ui.type_button[1]->click();
-        w.state.back_color = backgrounds[round % 3];
+        w.set_back_color(backgrounds[round % 3]);
         if (round % 5 == 0) ui.cloth_c1_option_b[round % 10 == 0 ? 0 : 1]->click();
         w.random_Click();
         const QString name = QStringLiteral("r%1").arg(round);

@@ -10,10 +10,12 @@
 #include <QJsonObject>
 #include <set>
 
-#include "character_output.h"
 #include "cli_test_support.h"
+#include "export/encoded_bytes.h"
 #include "export/parameter_file.h"
 #include "model/pose_catalogue.h"
+#include "sprites/character_output.h"
+#include "sprites/sprite_png.h"
 
 namespace kelvara::testing {
 namespace {
@@ -91,14 +93,14 @@ TEST_F(Sprites, EveryAtlasFrameIsThePictureOfItsPose) {
     const QImage atlas = image_at(path(u"hero.png"_s));
     ASSERT_EQ(atlas.size(), QSize(16 * 63, 12 * 63));
 
-    cli::CharacterOutput output;
-    cli::OutputStyle png;
-    png.format = cli::OutputStyle::Format::png;
+    sprites::CharacterOutput output;
+    sprites::OutputStyle png;
+    png.format = sprites::OutputStyle::Format::png;
     for (int k = 0; k < 190; ++k) {
         EditorState s = hero();
         s.type_flg = k < pose_count ? 0 : 1;
         s.cloth_num = static_cast<Int16>(k < pose_count ? k : k - pose_count);
-        const QImage expected = image(output.file_bytes(s, png));
+        const QImage expected = image(byte_array(output.file_bytes(s, png).value()));
         ASSERT_EQ(atlas.copy((k % 16) * 63, (k / 16) * 63, 63, 63), expected) << "frame " << k;
     }
     // The two cells past the last frame show the background.

@@ -38,7 +38,7 @@ TEST_F(ColourSelectors, EachSelectorStoresItsValueAndShowsIt) {
         const Int16* field;
         QLabel* readout;
     };
-    const EditorState& s = w.state;
+    const EditorState& s = w.state();
     for (const Row& r :
          {Row{ui.hair_color, &s.hair_color_num, ui.dbg_hair_color_num[0]},
           Row{ui.eye_color, &s.eye_color_num, ui.dbg_eye_color_num[0]},
@@ -56,15 +56,15 @@ TEST_F(ColourSelectors, EachSelectorStoresItsValueAndShowsIt) {
 }
 
 TEST_F(ColourSelectors, NoDrawWhileDrawFlgIsClearedButOptionsStillDraw) {
-    w.draw_flg = vb_false;
+    draw_flg() = vb_false;
     EXPECT_EQ(draws_during([&] { ui.eye_color->setValue(3); }), 0);
-    EXPECT_EQ(w.state.eye_color_num, 3);
+    EXPECT_EQ(w.state().eye_color_num, 3);
     EXPECT_EQ(ui.dbg_eye_color_num[0]->text(), QStringLiteral("3"));
     EXPECT_EQ(draws_during([&] { ui.eye_optjion_b[1]->click(); }), 1);
-    EXPECT_EQ(w.state.eye_grey_flg, vb_false);
+    EXPECT_EQ(w.state().eye_grey_flg, vb_false);
     EXPECT_EQ(draws_during([&] { ui.cloth_c1_option_b[0]->click(); }), 1);
-    EXPECT_EQ(w.state.cloth_matte_flg, vb_true);
-    w.draw_flg = vb_true;
+    EXPECT_EQ(w.state().cloth_matte_flg, vb_true);
+    draw_flg() = vb_true;
 }
 
 TEST_F(ColourSelectors, SchoolNameFollowsClothColourAndPose) {
@@ -87,9 +87,9 @@ TEST_F(ColourSelectors, SchoolNameFollowsClothColourAndPose) {
 
     // Out of the uniform range, a pose change while draw_flg is cleared still updates the label.
     ui.cloth_type->setValue(120);
-    w.draw_flg = vb_false;
+    draw_flg() = vb_false;
     ui.cloth_type->setValue(3);
-    w.draw_flg = vb_true;
+    draw_flg() = vb_true;
     EXPECT_EQ(ui.colth_name_label->text(), second);
 }
 

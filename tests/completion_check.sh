@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Drives the bash completion of kelvara-render as bash-completion would on Tab:
+# Drives the bash completion of kelvara-render, which the build makes from the program's
+# declarations, as bash-completion would on Tab, and holds what it offers against what the
+# program itself says: its commands, each command's options, the values an option takes, the
+# animations it lists, and file or folder names where a file or folder is wanted.
 #   tests/completion_check.sh BUILD_DIR COMPLETION_SCRIPT
-# once with the built program, once with stand-ins that have an animate command (whose list
-# works, and whose list fails).
 set -uo pipefail
 build="$1" script="$2"
 if [ ! -f /usr/share/bash-completion/bash_completion ]; then
@@ -13,28 +14,13 @@ fi
 source /usr/share/bash-completion/bash_completion
 # shellcheck disable=SC1090
 source "$script"
+program="$(cd "$build" && pwd)/app/render/kelvara-render"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-mkdir "$work/crowd" "$work/bin" "$work/broken"
+mkdir "$work/crowd"
 touch "$work/hero.txt"
 cd "$work" || exit 1
-export PATH="$build/app/render:$PATH"
-
-# A renderer with an animate command, in the help's layout.
-cat > bin/kelvara-render <<'STUB'
-#!/bin/sh
-case "$*" in
-    --help) printf 'Usage: kelvara-render COMMAND [OPTIONS]\n\nCommands:\n  render   one\n  animate  moving\nRun it.\n\n使い方: kelvara-render\n' ;;
-    "animate --help") printf 'Usage: kelvara-render animate PARAMS.txt --animation NAME [-o OUT.gif]\n  --animation NAME  which one\n  --list            the names\n\n使い方: kelvara-render animate\n  --名前 x\n' ;;
-    "animate --list") printf 'walk 8\nrun\t6\n\nidle\n' ;;
-    *) exit 2 ;;
-esac
-STUB
-# The same, except that its list fails after printing something.
-sed 's/"animate --list") printf .*/"animate --list") echo oops; echo bad >\&2; exit 2 ;;/' \
-    bin/kelvara-render > broken/kelvara-render
-chmod +x bin/kelvara-render broken/kelvara-render
 
 fail=0
 # complete LINE MUST_HAVE MUST_NOT_HAVE [exact]: the words offered for the last word of LINE
@@ -69,30 +55,43 @@ complete_line() {
     [[ -z $errors ]] || { echo "[$line]: printed '$errors'"; fail=1; }
 }
 
-complete_line "kelvara-render " "render random sheet" "--help hero.txt"
+# The English part of a help text: the Japanese translation follows after a blank line.
+english() { LC_ALL=C awk 'blank && /^[^ -~]/ { exit } { blank = ($0 == ""); print }'; }
+# The options a help text names, and --help and -h, which every command takes.
+options_of() {
+    { printf '%s\n' "$1" | grep -oE -- '(^|[[ ])--?[a-zA-Z][-a-zA-Z0-9]*' | sed -E 's/^[[ ]//'
+      printf -- '--help\n-h\n'; } | sort -u | tr '\n' ' '
+}
+
+general="$("$program" --help | english)"
+commands="$(printf '%s\n' "$general" | awk '/^Commands:/ { inside = 1; next }
+    inside && /^  [a-z]/ { print $1; next } inside { exit }' | tr '\n' ' ')"
+[[ $commands == *render*animate* ]] || { echo "no commands in the help: $commands"; fail=1; }
+complete_line "kelvara-render " "$commands" "--help hero.txt" exact
 complete_line "kelvara-render ra" "random" "render sheet"
-complete_line "kelvara-render -" "--help --version" "render -o"
-complete_line "kelvara-render render -" "-o --background --scale --format --transparent --help" "--count --columns"
-complete_line "kelvara-render random --" "--count --out --seed --items --type --background" "--transparent --columns"
-complete_line "kelvara-render sheet --" "--columns --scale --background" "--count --format"
+complete_line "kelvara-render -" "$(options_of "$general")" "render -o" exact
+for command in $commands; do
+    help="$("$program" "$command" --help | english)"
+    complete_line "kelvara-render $command -" "$(options_of "$help")" "" exact
+done
 complete_line "kelvara-render render --format " "bmp png" "" exact
+complete_line "kelvara-render animate x.txt --format " "gif png" "" exact
+complete_line "kelvara-render atlas x.txt --frames " "poses damage all" "" exact
 complete_line "kelvara-render render --background " "grey green white" "RRGGBB" exact
 complete_line "kelvara-render render --background g" "grey green" "" exact
 complete_line "kelvara-render random --type " "かおづら だめーじ" "TYPE" exact
 complete_line "kelvara-render random --count " "" "" exact
+complete_line "kelvara-render sheet x.txt --scale " "" "" exact
 complete_line "kelvara-render random --out " "crowd" "hero.txt"
+complete_line "kelvara-render random " "" "" exact
 complete_line "kelvara-render render " "hero.txt crowd" ""
 complete_line "kelvara-render render --transparent " "hero.txt" ""
 complete_line "kelvara-render sheet hero.txt -o " "hero.txt crowd" ""
-complete_line "$work/bin/kelvara-render " "render animate" ""
-complete_line "$work/bin/kelvara-render animate --" "--animation --list" "-o"
-complete_line "$work/bin/kelvara-render animate --animation " "walk run idle" "" exact
-complete_line "$work/bin/kelvara-render animate --animation r" "run" "" exact
-complete_line "$work/bin/kelvara-render animate " "walk run idle hero.txt" "8 6"
-complete_line "$work/broken/kelvara-render animate --animation " "" "" exact
-complete_line "$work/broken/kelvara-render animate " "hero.txt" "oops"
-# Without a program to ask, plain file names, silently.
-complete_line "$work/nonexistent/kelvara-render render --format " "hero.txt" "bmp"
+complete_line "kelvara-render atlas hero.txt --json " "hero.txt crowd" ""
+complete_line "kelvara-render animate --animation " \
+    "$("$program" animate --list | awk 'NF { print $1 }' | tr '\n' ' ')" "" exact
+complete_line "kelvara-render animate --animation wa" "walk" "run" exact
+complete_line "kelvara-render paint " "" "" exact
 
 [ "$fail" -eq 0 ] && echo "completion offers what the help says"
 exit "$fail"

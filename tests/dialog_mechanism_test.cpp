@@ -3,29 +3,27 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "editor/unloading_dialog.h"
 #include "editor_fixture.h"
+#include "widgets/unloading_dialog.h"
 
 namespace kelvara::testing {
 namespace {
 
-// A dialog that counts its unloads.
+// A dialog that counts its loads and unloads.
 class ProbeDialog : public UnloadingDialog {
   public:
-    explicit ProbeDialog(CharTool& main_window) : UnloadingDialog(main_window) {
+    explicit ProbeDialog(QWidget* parent) : UnloadingDialog(parent) {
         set_client_size(120, 60);
         set_escape_closes(true);
         ok = new QPushButton(QStringLiteral("OK"), this);
         ok->setDefault(true);
         connect(ok, &QPushButton::clicked, this, &UnloadingDialog::unload);
+        connect(this, &UnloadingDialog::unloaded, [] { ++unloads; });
         ++loads;
     }
     QPushButton* ok;
     static inline int loads = 0;
     static inline int unloads = 0;
-
-  protected:
-    void Form_Unload() override { ++unloads; }
 };
 
 struct DialogMechanism : EditorFixture {
@@ -35,10 +33,15 @@ struct DialogMechanism : EditorFixture {
         w.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     }
+    ProbeDialog* open() {
+        auto* d = new ProbeDialog(&w);
+        w.show_dialog(d);
+        return d;
+    }
     // Closes the dialog one way and checks the main window is back.
     template <typename Close>
     void closes_and_reenables(Close close) {
-        QPointer<ProbeDialog> d = w.open_dialog<ProbeDialog>();
+        QPointer<ProbeDialog> d = open();
         ASSERT_TRUE(d->isVisible());
         EXPECT_TRUE(d->isWindow());
         EXPECT_EQ(d->parentWidget(), &w);
@@ -67,7 +70,7 @@ TEST_F(DialogMechanism, EveryWayOfClosingUnloadsOnceAndGivesTheMainWindowItsInpu
 }
 
 TEST_F(DialogMechanism, MainWindowRefusesToCloseWhileADialogIsOpen) {
-    ProbeDialog* d = w.open_dialog<ProbeDialog>();
+    ProbeDialog* d = open();
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());
     d->unload();
@@ -75,7 +78,7 @@ TEST_F(DialogMechanism, MainWindowRefusesToCloseWhileADialogIsOpen) {
 }
 
 TEST_F(DialogMechanism, DialogOpensCentredOverTheMainWindow) {
-    ProbeDialog* d = w.open_dialog<ProbeDialog>();
+    ProbeDialog* d = open();
     const QPoint centre = d->frameGeometry().center();
     EXPECT_LE((centre - w.frameGeometry().center()).manhattanLength(), 4);
     d->unload();

@@ -24,6 +24,9 @@ struct EditorFixture : ::testing::Test {
     CharTool& w = *window;
     WindowControls ui{w};
 
+    Int16& draw_flg() { return WindowInternals::draw_flg(w); }
+    Int16 face_front_flg() const { return WindowInternals::face_front_flg(w); }
+
     // Counts draws done by whatever runs inside.
     template <typename Action>
     int draws_during(Action action) {
@@ -37,7 +40,7 @@ struct EditorFixture : ::testing::Test {
     // (which only redraws) and a key there and back on the line colour. 2 when all do, 0 when the
     // window takes none. The window must be shown.
     int inputs_taken() {
-        QRadioButton* chosen = ui.size_button[static_cast<std::size_t>(w.state.size_num - 1)];
+        QRadioButton* chosen = ui.size_button[static_cast<std::size_t>(w.state().size_num - 1)];
         const QPoint at = chosen->mapTo(&w, QPoint(6, chosen->height() / 2));
         const bool click =
             draws_during([&] { QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, at); }) > 0;
@@ -80,7 +83,7 @@ struct EditorFixture : ::testing::Test {
                 if (front ? head != key_color : !body_there) sprite.SetPixel(24 + i, 16 + j, head);
             }
         }
-        recolor_sprite(w.state, sprite);
+        recolor_sprite(w.state(), sprite);
         return sprite;
     }
 };

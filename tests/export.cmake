@@ -1,5 +1,5 @@
-# Saving: the file formats and the file writing without a window, then the save dialog driven
-# offscreen.
+# Saving: the file formats and the file writing without a window (the save dialog's tests are in
+# window.cmake).
 add_executable(test_export_files
     export_image_test.cpp
     parameter_file_test.cpp
@@ -10,19 +10,15 @@ target_link_libraries(test_export_files
     PRIVATE kelvara_export Qt6::Gui GTest::gtest_main kelvara_warnings)
 gtest_discover_tests(test_export_files DISCOVERY_MODE PRE_TEST)
 
-add_executable(test_save_dialog
-    gui_test_main.cpp
-    save_dialog_test.cpp
-    save_dialog_folders_test.cpp
-)
-target_link_libraries(test_save_dialog PRIVATE kelvara_ui Qt6::Test GTest::gtest kelvara_warnings)
-gtest_discover_tests(test_save_dialog DISCOVERY_MODE PRE_TEST
-                     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
-
 # The parameter reader under a seeded mutation fuzzer; scripts/fuzz.sh runs it for longer.
 add_executable(test_parameter_fuzz parameter_reader_fuzz_test.cpp)
 target_link_libraries(test_parameter_fuzz PRIVATE kelvara_export GTest::gtest_main kelvara_warnings)
 gtest_discover_tests(test_parameter_fuzz DISCOVERY_MODE PRE_TEST)
+
+# The durable batch writer.
+add_executable(test_batch batch_test.cpp)
+target_link_libraries(test_batch PRIVATE kelvara_export GTest::gtest_main kelvara_warnings)
+gtest_discover_tests(test_batch DISCOVERY_MODE PRE_TEST)
 
 # A character read back from the parameters its pictures and atlas JSON carry, and every file
 # without usable parameters refused; alone, so that a sanitizer build needs only the file writing.

@@ -16,20 +16,20 @@ namespace {
 namespace fs = std::filesystem;
 
 // Which library a file of the tree belongs to, by path prefix; the longest prefix wins, so the
-// window files in random/ and export/ belong to the window library.
+// dialogs in random/ui/ and export/ui/ are libraries of their own.
 const std::vector<std::pair<std::string, std::string>> library_of_prefix = {
     {"model/", "model"},
     {"compositor/", "compositor"},
     {"formats/", "formats"},
     {"assets/", "assets"},
     {"random/", "random"},
-    {"random/random_dialog", "ui"},
+    {"random/ui/", "random_ui"},
     {"export/", "export"},
-    {"export/save_dialog", "ui"},
-    {"export/directory_list_box", "ui"},
-    {"export/drive_roots", "ui"},
-    {"editor/", "ui"},
-    {"dialogs/", "ui"},
+    {"export/ui/", "export_ui"},
+    {"widgets/", "widgets"},
+    {"dialogs/", "dialogs"},
+    {"editor/", "editor"},
+    {"sprites/", "sprites"},
     {"app/render/", "render"},
     {"app/", "app"},
     {"tools/palettes/", "palettegen"},
@@ -45,9 +45,20 @@ const std::map<std::string, std::set<std::string>> allowed = {
     {"assets", {"compositor", "model"}},
     {"random", {"model"}},
     {"export", {"formats", "compositor", "model"}},
-    {"ui", {"export", "random", "assets", "compositor", "model"}},
-    {"render", {"export", "random", "assets", "formats", "compositor", "model"}},
-    {"app", {"ui", "render", "export", "random", "assets", "formats", "compositor", "model"}},
+    {"sprites", {"export", "random", "assets", "formats", "compositor", "model"}},
+    // The window: widgets below the dialogs, the dialogs below the main window. The surface view
+    // shows its surface through the image codec of assets/.
+    {"widgets", {"assets", "compositor", "model"}},
+    {"random_ui", {"widgets", "random", "assets", "compositor", "model"}},
+    {"export_ui", {"widgets", "export", "assets", "compositor", "model"}},
+    {"dialogs", {"widgets", "assets", "compositor", "model"}},
+    {"editor",
+     {"random_ui", "export_ui", "dialogs", "widgets", "export", "random", "assets", "compositor",
+      "model"}},
+    {"render", {"sprites", "export", "random", "assets", "formats", "compositor", "model"}},
+    {"app",
+     {"editor", "random_ui", "export_ui", "dialogs", "widgets", "render", "sprites", "export",
+      "random", "assets", "formats", "compositor", "model"}},
     // The generators' programs write their pictures with the program's image codec and encoders.
     {"palettegen", {"assets", "formats", "compositor", "model"}},
     {"sheetgen", {"assets", "formats", "compositor", "model"}},
@@ -117,10 +128,10 @@ TEST(Layering, NoSourceFileIncludesAHeaderOfAHigherLibrary) {
 }
 
 TEST(Layering, TheTableSortsKnownFiles) {
-    // The window files inside random/ and export/ are not part of the Qt-free libraries there.
-    EXPECT_EQ(library_of("random/random_dialog.cpp"), "ui");
+    // The dialogs inside random/ and export/ are not part of the widget-free libraries there.
+    EXPECT_EQ(library_of("random/ui/random_dialog.cpp"), "random_ui");
     EXPECT_EQ(library_of("random/random_generation.cpp"), "random");
-    EXPECT_EQ(library_of("export/save_dialog_layout.cpp"), "ui");
+    EXPECT_EQ(library_of("export/ui/save_dialog_layout.cpp"), "export_ui");
     EXPECT_EQ(library_of("export/atomic_write.cpp"), "export");
     EXPECT_EQ(library_of("app/render/cli.cpp"), "render");
     EXPECT_EQ(library_of("tests/layering_test.cpp"), "");

@@ -6,7 +6,7 @@ add_test(NAME man_pages_follow_the_help
                  ${PROJECT_VERSION})
 add_test(NAME bash_completion_of_kelvara_render
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/completion_check.sh ${CMAKE_BINARY_DIR}
-                 ${PROJECT_SOURCE_DIR}/packaging/bash-completion/kelvara-render)
+                 ${KELVARA_BASH_COMPLETION})
 add_test(NAME debian_package_is_lintian_clean
          COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/package_check.sh ${CMAKE_BINARY_DIR}
                  ${PROJECT_VERSION} $<BOOL:${KELVARA_SANITIZE}>)

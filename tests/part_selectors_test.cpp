@@ -14,7 +14,7 @@ void set_pair(WindowControls& ui, int face, int hair) {
 
 TEST_F(PartSelectors, FaceChangeCutsTheCellShowsTheNumberAndDraws) {
     EXPECT_EQ(draws_during([&] { ui.face_type->setValue(123); }), 1);
-    EXPECT_EQ(w.state.face_num, 123);
+    EXPECT_EQ(w.state().face_num, 123);
     EXPECT_EQ(ui.dbg_face_num[0]->text(), QStringLiteral("123"));
     const Point at = cell_origin(head_sheet_geometry, 123);
     for (int y = 0; y < 19; ++y) {
@@ -47,13 +47,13 @@ TEST_F(PartSelectors, StepsOfTenStopAtEachBarsOwnEnd) {
         ui.face_hair_up->click();
         EXPECT_EQ(ui.face_type->value(), 711) << start;
     }
-    EXPECT_EQ(w.draw_flg, vb_true);
+    EXPECT_EQ(draw_flg(), vb_true);
 }
 
 TEST_F(PartSelectors, MinAndMaxDrawOnceAndComposeTheNewHead) {
     EXPECT_EQ(draws_during([&] { ui.face_hair_max->click(); }), 1);
-    EXPECT_EQ(w.state.face_num, 711);
-    EXPECT_EQ(w.state.hair_num, 711);
+    EXPECT_EQ(w.state().face_num, 711);
+    EXPECT_EQ(w.state().hair_num, 711);
     EXPECT_EQ(w.workspace().pre_pic, expected_sprite(711, 711, 0, false));
     EXPECT_EQ(draws_during([&] { ui.face_hair_min->click(); }), 1);
     EXPECT_EQ(w.workspace().pre_pic, expected_sprite(0, 0, 0, false));
@@ -68,7 +68,7 @@ TEST_F(PartSelectors, SpinMovesBothByOneAndReturnsToRest) {
     EXPECT_EQ(draws_during([&] { ui.face_hair_Scroll->setValue(0); }), 1);
     EXPECT_EQ(ui.face_type->value(), 40);
     EXPECT_EQ(w.workspace().pre_pic, expected_sprite(40, 41, 0, false));
-    EXPECT_EQ(w.draw_flg, vb_true);
+    EXPECT_EQ(draw_flg(), vb_true);
 }
 
 TEST_F(PartSelectors, SpinAtTheEndsChangesNothingButStillDraws) {
@@ -88,16 +88,16 @@ TEST_F(PartSelectors, FrontPosesLayTheHeadOverTheBody) {
     for (int pose : {74, 75, 76, 77, 78, 110}) {
         ui.cloth_type->setValue(pose);
         const bool front = pose == 75 || pose == 76 || pose == 77 || pose == 110;
-        EXPECT_EQ(w.face_front_flg, front ? vb_true : vb_false) << pose;
+        EXPECT_EQ(face_front_flg(), front ? vb_true : vb_false) << pose;
         EXPECT_EQ(w.workspace().pre_pic, expected_sprite(0, 0, pose, front)) << pose;
     }
 }
 
 TEST_F(PartSelectors, SizeButtonsRedrawAtOnceWhateverDrawFlgHolds) {
-    w.draw_flg = vb_false;
+    draw_flg() = vb_false;
     EXPECT_EQ(draws_during([&] { ui.size_button[5]->click(); }), 1);
-    w.draw_flg = vb_true;
-    EXPECT_EQ(w.state.size_num, 6);
+    draw_flg() = vb_true;
+    EXPECT_EQ(w.state().size_num, 6);
     // At x6 the view starts inside sprite pixel (11, 11).
     EXPECT_EQ(w.workspace().character_view.GetPixel(0, 0), w.workspace().pre_pic.GetPixel(11, 11));
 }
@@ -105,11 +105,11 @@ TEST_F(PartSelectors, SizeButtonsRedrawAtOnceWhateverDrawFlgHolds) {
 TEST_F(PartSelectors, DamageTypeFromAFrontPoseResetsThenShowsDamagePoseZero) {
     ui.face_type->setValue(50);
     ui.cloth_type->setValue(75);
-    ASSERT_EQ(w.face_front_flg, vb_true);
+    ASSERT_EQ(face_front_flg(), vb_true);
     EXPECT_EQ(draws_during([&] { ui.type_button[1]->click(); }), 2);
-    EXPECT_EQ(w.state.type_flg, 1);
-    EXPECT_EQ(w.face_front_flg, vb_false);
-    EXPECT_EQ(w.state.face_num, 0);
+    EXPECT_EQ(w.state().type_flg, 1);
+    EXPECT_EQ(face_front_flg(), vb_false);
+    EXPECT_EQ(w.state().face_num, 0);
     EXPECT_EQ(ui.cloth_type->maximum(), 53);
     for (QWidget* c : std::initializer_list<QWidget*>{ui.face_type, ui.hair_type, ui.face_hair_min,
                                                       ui.face_hair_down, ui.face_hair_Scroll,
@@ -124,7 +124,7 @@ TEST_F(PartSelectors, DamageTypeFromAFrontPoseResetsThenShowsDamagePoseZero) {
             figure.SetPixel(x, y, w.sheets().damage_set.GetPixel(at.x + x, at.y + y));
         }
     }
-    recolor_sprite(w.state, figure);
+    recolor_sprite(w.state(), figure);
     EXPECT_EQ(w.workspace().pre_pic, figure);
 
     ui.cloth_type->setValue(53);
@@ -133,7 +133,7 @@ TEST_F(PartSelectors, DamageTypeFromAFrontPoseResetsThenShowsDamagePoseZero) {
     EXPECT_EQ(ui.cloth_type->value(), 53);
 
     ui.type_button[0]->click();
-    EXPECT_EQ(w.state.type_flg, 0);
+    EXPECT_EQ(w.state().type_flg, 0);
     EXPECT_TRUE(ui.face_type->isEnabled());
     EXPECT_EQ(ui.cloth_type->maximum(), 135);
     EXPECT_EQ(w.workspace().pre_pic, expected_sprite(0, 0, 0, false));

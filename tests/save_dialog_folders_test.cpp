@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "export/drive_roots.h"
+#include "export/ui/drive_roots.h"
 #include "save_dialog_support.h"
 
 namespace kelvara::testing {

@@ -7,15 +7,17 @@
 #include <QTest>
 #include <vector>
 
+#include "dialog_access.h"
 #include "editor_fixture.h"
-#include "export/directory_list_box.h"
-#include "export/save_dialog.h"
+#include "export/ui/save_dialog.h"
 #include "export_test_support.h"
+#include "widgets/directory_list_box.h"
+#include "widgets/surface_view.h"
 
 namespace kelvara::testing {
 
 // The save dialog with its message box caught instead of shown, so a test can read what the user
-// would be told without a modal loop.
+// would be told without a modal loop. Its controls are found by their object names.
 class CapturingSaveDialog : public Save_Dialog {
   public:
     using Save_Dialog::Save_Dialog;
@@ -24,6 +26,15 @@ class CapturingSaveDialog : public Save_Dialog {
         QString text;
     };
     std::vector<Message> messages;
+
+    SurfaceView* Save_Picture = control<SurfaceView>(this, "Save_Picture");
+    QLineEdit* SaveName = control<QLineEdit>(this, "SaveName");
+    QCheckBox* Check_log = control<QCheckBox>(this, "Check_log");
+    QPushButton* OKButton = control<QPushButton>(this, "OKButton");
+    QPushButton* CancelButton = control<QPushButton>(this, "CancelButton");
+    QLabel* SavePath = control<QLabel>(this, "SavePath");
+    QComboBox* DriveList = control<QComboBox>(this, "DriveList");
+    DirectoryListBox* DirectoryList = control<DirectoryListBox>(this, "DirectoryList");
 
   protected:
     void MsgBox(const QString& text, const QString& title) override {
@@ -51,8 +62,11 @@ struct SaveDialogFixture : EditorFixture {
         QDir::setCurrent(previous_folder);
     }
 
+    // The dialog as the save menu item builds it from the window.
     CapturingSaveDialog* open() {
-        auto* d = w.open_dialog<CapturingSaveDialog>();
+        auto* d =
+            new CapturingSaveDialog(w.workspace().pre_pic, w.state().back_color, w.state(), &w);
+        w.show_dialog(d);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(d));
         return d;
     }

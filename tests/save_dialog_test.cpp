@@ -7,9 +7,9 @@
 #include <optional>
 #include <utility>
 
-#include "editor/surface_view.h"
 #include "export/export_image.h"
 #include "save_dialog_support.h"
+#include "widgets/surface_view.h"
 
 namespace kelvara::testing {
 namespace {
@@ -49,7 +49,7 @@ QString caption_of(const QWidget* widget) {
 // The picture the saved file must hold, worked out from the composed sprite pixel by pixel.
 QImage expected_saved_image(const CharTool& w) {
     const Surface& pre_pic = w.workspace().pre_pic;
-    const Colour back = w.state.back_color;
+    const Colour back = w.state().back_color;
     QImage image(63, 63, QImage::Format_RGB32);
     for (int y = 0; y < 63; ++y) {
         for (int x = 0; x < 63; ++x) {
@@ -58,6 +58,46 @@ QImage expected_saved_image(const CharTool& w) {
         }
     }
     return image;
+}
+
+// The dialog on its own writes what it was built from: the picture cut from the given sprite on
+// the given background, and the given selection, whatever any window holds.
+TEST(SaveDialogAlone, WritesThePictureAndTheSelectionItWasBuiltFrom) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString previous_folder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const QString folder = QDir::currentPath();
+    Surface sprite(64, 64, 0);
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) sprite.SetPixel(x, y, RGB(x * 4, y * 4, 7));
+    }
+    EditorState selection = start_up_selection();
+    selection.face_num = 123;
+    const Colour back = RGB(0, 255, 0);
+    {
+        CapturingSaveDialog d(sprite, back, selection, nullptr);
+        d.setAttribute(Qt::WA_DeleteOnClose, false);
+        d.SaveName->setText(QStringLiteral("alone"));
+        d.OKButton->click();
+        EXPECT_TRUE(d.messages.empty());
+    }
+    QDir::setCurrent(previous_folder);
+
+    const QImage saved =
+        QImage(folder + QStringLiteral("/alone.bmp")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(saved.size(), QSize(63, 63));
+    for (int y = 0; y < 63; ++y) {
+        for (int x = 0; x < 63; ++x) {
+            const QRgb expected =
+                (x < 60 && y < 60) ? qRgb((x + 4) * 4, (y + 4) * 4, 7) : qRgb(0, 255, 0);
+            ASSERT_EQ(saved.pixel(x, y), expected) << x << "," << y;
+        }
+    }
+    const QStringList lines =
+        decode_cp932(read_all(folder + QStringLiteral("/alone.txt"))).split(QStringLiteral("\r\n"));
+    ASSERT_GT(lines.size(), 2);
+    EXPECT_EQ(lines[2], QStringLiteral("123\t : 顔"));
 }
 
 TEST_F(SaveDialog, ControlsHaveTheirPlacesCaptionsAndStartValues) {
@@ -133,7 +173,7 @@ TEST_F(SaveDialog, EmptyNameSavesTempFilesShowsTheNameAndCloses) {
     ASSERT_EQ(lines.size(), 16) << "15 lines, each ended by CR LF";
     EXPECT_EQ(lines[0], QStringLiteral("[temp]"));
     EXPECT_EQ(lines[1], QStringLiteral("かおづら : タイプ"));
-    EXPECT_EQ(lines[2], QString::number(w.state.face_num) + QStringLiteral("\t : 顔"));
+    EXPECT_EQ(lines[2], QString::number(w.state().face_num) + QStringLiteral("\t : 顔"));
     EXPECT_EQ(lines[6], QStringLiteral("On\t : 目の色灰色部分")) << "the eye option starts on";
 }
 
@@ -141,21 +181,21 @@ TEST_F(SaveDialog, SavedPictureIsTheSameAtEveryDrawingSize) {
     // Pose 45 draws three pixels in frame column 3: the view shows them, the file does not.
     ui.cloth_type->setValue(45);
     const Surface& pre_pic = w.workspace().pre_pic;
-    for (int y = 25; y <= 27; ++y) EXPECT_NE(pre_pic.GetPixel(3, y), w.state.back_color) << y;
+    for (int y = 25; y <= 27; ++y) EXPECT_NE(pre_pic.GetPixel(3, y), w.state().back_color) << y;
 
     std::optional<Surface> first;
     for (QRadioButton* size : ui.size_button) {
         QTest::mouseClick(size, Qt::LeftButton);
         CapturingSaveDialog* d = open();
-        EXPECT_EQ(d->picture(), export_image(pre_pic, w.state.back_color));
+        EXPECT_EQ(d->picture(), export_image(pre_pic, w.state().back_color));
         if (!first) first = d->picture();
         EXPECT_EQ(d->picture(), *first) << size->objectName().toStdString();
-        d->CancelButton_Click();
+        d->CancelButton->click();
     }
 }
 
 TEST_F(SaveDialog, PreviewUsesTheBackgroundColour) {
-    w.state.back_color = RGB(255, 255, 255);
+    w.set_back_color(RGB(255, 255, 255));
     w.Character_draw();
     CapturingSaveDialog* d = open();
     const Surface& picture = d->picture();
@@ -194,7 +234,7 @@ TEST_F(SaveDialog, CancelAndCloseBoxWriteNothingAndTheNextOpeningStartsFresh) {
         EXPECT_TRUE(again->Check_log->isChecked());
         EXPECT_EQ(again->SavePath->text(), folder);
         EXPECT_EQ(again->DirectoryList->Path(), folder);
-        again->CancelButton_Click();
+        again->CancelButton->click();
     }
 }
 
@@ -215,8 +255,8 @@ TEST_F(SaveDialog, TheMenuItemOpensTheDialogAndOkSaves) {
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(takes_no_input());
     EXPECT_TRUE(d->isEnabled());
-    QTest::keyClicks(d->SaveName, QStringLiteral("a.bmp"));
-    QTest::mouseClick(d->OKButton, Qt::LeftButton);
+    QTest::keyClicks(control<QLineEdit>(d, "SaveName"), QStringLiteral("a.bmp"));
+    QTest::mouseClick(control<QPushButton>(d, "OKButton"), Qt::LeftButton);
     EXPECT_TRUE(takes_input());
     EXPECT_EQ(entries(folder), (QStringList{"a.bmp.bmp", "a.bmp.txt"}));
     EXPECT_TRUE(decode_cp932(read_all(file(QStringLiteral("a.bmp.txt"))))

@@ -10,13 +10,13 @@ using Reset = EditorFixture;
 
 TEST_F(StartUp, StateAndControlsHoldTheirStartValues) {
     EXPECT_EQ(w.windowTitle(), QStringLiteral("轟陣キャラクターメーカー"));
-    EXPECT_EQ(w.draw_flg, vb_true);
-    EXPECT_EQ(w.state.size_num, 4);
-    EXPECT_EQ(w.state.eye_grey_flg, vb_true);
-    EXPECT_EQ(w.state.body_matte_flg, vb_false);
-    EXPECT_EQ(w.state.cloth_matte_flg, vb_false);
-    EXPECT_EQ(w.state.type_flg, 0);
-    EXPECT_EQ(w.state.back_color, RGB(212, 208, 200));
+    EXPECT_EQ(draw_flg(), vb_true);
+    EXPECT_EQ(w.state().size_num, 4);
+    EXPECT_EQ(w.state().eye_grey_flg, vb_true);
+    EXPECT_EQ(w.state().body_matte_flg, vb_false);
+    EXPECT_EQ(w.state().cloth_matte_flg, vb_false);
+    EXPECT_EQ(w.state().type_flg, 0);
+    EXPECT_EQ(w.state().back_color, RGB(212, 208, 200));
     EXPECT_TRUE(ui.size_button[3]->isChecked());
     EXPECT_TRUE(ui.type_button[0]->isChecked());
     EXPECT_TRUE(ui.eye_optjion_b[0]->isChecked());
@@ -24,10 +24,11 @@ TEST_F(StartUp, StateAndControlsHoldTheirStartValues) {
     EXPECT_TRUE(ui.cloth_c1_option_b[1]->isChecked());
 
     const std::array<Int16, 10> flags = {
-        w.state.rnd_face_flg,           w.state.rnd_hair_flg,         w.state.rnd_hair_color_flg,
-        w.state.rnd_eye_color_flg,      w.state.rnd_cloth_flg,        w.state.rnd_cloth_color_flg,
-        w.state.rnd_cloth2_color_flg,   w.state.rnd_cloth3_color_flg, w.state.rnd_body_color_flg,
-        w.state.rnd_accessory_color_flg};
+        w.state().rnd_face_flg,         w.state().rnd_hair_flg,
+        w.state().rnd_hair_color_flg,   w.state().rnd_eye_color_flg,
+        w.state().rnd_cloth_flg,        w.state().rnd_cloth_color_flg,
+        w.state().rnd_cloth2_color_flg, w.state().rnd_cloth3_color_flg,
+        w.state().rnd_body_color_flg,   w.state().rnd_accessory_color_flg};
     EXPECT_EQ(flags, (std::array<Int16, 10>{1, 1, 1, 0, 0, 1, 1, 1, 0, 0}));
 
     EXPECT_EQ(ui.face_type->maximum(), 711);
@@ -53,13 +54,13 @@ TEST_F(StartUp, ViewShowsCharacterZeroAtSize4) {
     for (int y = 0; y < 264; ++y) {
         for (int x = 0; x < 264; ++x) {
             const Colour want =
-                (x < 256 && y < 256) ? expected.GetPixel(x / 4, y / 4) : w.state.back_color;
+                (x < 256 && y < 256) ? expected.GetPixel(x / 4, y / 4) : w.state().back_color;
             ASSERT_EQ(view.GetPixel(x, y), want) << x << "," << y;
         }
     }
     // Something is drawn: the sprite is not all background.
     int drawn = 0;
-    for (Colour c : expected.bits()) drawn += c != w.state.back_color;
+    for (Colour c : expected.bits()) drawn += c != w.state().back_color;
     EXPECT_GT(drawn, 200);
 }
 
@@ -92,7 +93,7 @@ TEST_F(Reset, ReturnsSelectionsToZeroAndKeepsSizeBackgroundAndOptions) {
     ui.line_color->setValue(11);
     ui.size_button[0]->click();
     ui.body_c_option_b[0]->click();
-    w.state.back_color = RGB(255, 255, 255);
+    w.set_back_color(RGB(255, 255, 255));
 
     EXPECT_EQ(draws_during([&] { w.reset_Click(); }), 1);
 
@@ -101,7 +102,7 @@ TEST_F(Reset, ReturnsSelectionsToZeroAndKeepsSizeBackgroundAndOptions) {
           ui.body_color, ui.pants_color, ui.accessory_color, ui.line_color}) {
         EXPECT_EQ(bar->value(), 0) << bar->objectName().toStdString();
     }
-    const EditorState& s = w.state;
+    const EditorState& s = w.state();
     EXPECT_EQ((std::array<int, 10>{s.face_num, s.hair_num, s.hair_color_num, s.eye_color_num,
                                    s.cloth_num, s.cloth_color_num, s.body_color_num,
                                    s.cloth2_color_num, s.accessory_color_num, s.cloth3_color_num}),
@@ -113,25 +114,25 @@ TEST_F(Reset, ReturnsSelectionsToZeroAndKeepsSizeBackgroundAndOptions) {
     EXPECT_EQ(s.size_num, 1);
     EXPECT_EQ(s.body_matte_flg, vb_true);
     EXPECT_EQ(s.back_color, RGB(255, 255, 255));
-    EXPECT_EQ(w.face_front_flg, vb_false);
-    EXPECT_EQ(w.draw_flg, vb_true);
+    EXPECT_EQ(face_front_flg(), vb_false);
+    EXPECT_EQ(draw_flg(), vb_true);
     EXPECT_EQ(w.workspace().pre_pic, expected_sprite(0, 0, 0, false));
 }
 
 TEST_F(Reset, WhileDamagePosesAreShownKeepsFaceAndHair) {
     ui.type_button[1]->click();
-    ASSERT_EQ(w.state.type_flg, 1);
+    ASSERT_EQ(w.state().type_flg, 1);
     // The face and hair bars are locked for the user, but code may still set them.
     ui.face_type->setValue(7);
     ui.hair_type->setValue(8);
     ui.cloth_type->setValue(12);
     ui.hair_color->setValue(3);
     w.reset_Click();
-    EXPECT_EQ(w.state.face_num, 7);
-    EXPECT_EQ(w.state.hair_num, 8);
-    EXPECT_EQ(w.state.cloth_num, 0);
-    EXPECT_EQ(w.state.hair_color_num, 0);
-    EXPECT_EQ(w.draw_flg, vb_true);
+    EXPECT_EQ(w.state().face_num, 7);
+    EXPECT_EQ(w.state().hair_num, 8);
+    EXPECT_EQ(w.state().cloth_num, 0);
+    EXPECT_EQ(w.state().hair_color_num, 0);
+    EXPECT_EQ(draw_flg(), vb_true);
 }
 
 }  // namespace

@@ -12,9 +12,15 @@
 #include <array>
 
 #include "editor/char_tool.h"
-#include "editor/surface_view.h"
+#include "widgets/surface_view.h"
 
 namespace kelvara::testing {
+
+// The window's drawing flags, which only the tests may read and set: CharTool befriends this.
+struct WindowInternals {
+    static Int16& draw_flg(CharTool& w) { return w.draw_flg; }
+    static Int16 face_front_flg(const CharTool& w) { return w.face_front_flg; }
+};
 
 // The main window's controls, found by their object names as a user's script would: the window
 // keeps them private.

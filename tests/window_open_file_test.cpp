@@ -154,7 +154,7 @@ TEST_F(OpenFile, ShowsWhatChoosingTheSameValuesByHandShows) {
         EXPECT_EQ(by_hand.workspace().character_view, w.workspace().character_view);
 
         EditorState expected = selection_of(c);
-        expected.palettes = w.state.palettes;
+        expected.palettes = w.state().palettes;
         Workspace fresh;
         render_character(w.sheets(), expected, fresh);
         EXPECT_EQ(fresh.character_view, w.workspace().character_view);
@@ -165,13 +165,13 @@ TEST_F(OpenFile, ShowsWhatChoosingTheSameValuesByHandShows) {
 // The drawing size, background and random flags are the window's own and stay.
 TEST_F(OpenFile, KeepsTheWindowsSizeBackgroundAndRandomFlags) {
     ui.size_button[1]->click();
-    w.state.back_color = RGB(255, 255, 255);
-    w.state.rnd_face_flg = 0;
+    w.set_back_color(RGB(255, 255, 255));
+    w.set_random_flag(RandomItem::face, false);
     ASSERT_TRUE(w.open_parameter_file(write_choice(QStringLiteral("a.txt"), choices[0])));
-    EXPECT_EQ(w.state.size_num, 2);
+    EXPECT_EQ(w.state().size_num, 2);
     EXPECT_TRUE(ui.size_button[1]->isChecked());
-    EXPECT_EQ(w.state.back_color, RGB(255, 255, 255));
-    EXPECT_EQ(w.state.rnd_face_flg, 0);
+    EXPECT_EQ(w.state().back_color, RGB(255, 255, 255));
+    EXPECT_EQ(w.state().rnd_face_flg, 0);
 }
 
 // A file that cannot be used is reported, naming it and the line at fault, and the window keeps
@@ -233,7 +233,9 @@ TEST_F(OpenFile, ADroppedFileOpensUnlessADialogIsOpen) {
         QDropEvent event(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(&w, &event);
     };
-    auto* d = w.open_dialog<VersionDialog>();
+    ui.m_version->trigger();
+    UnloadingDialog* d = w.open_dialog_window();
+    ASSERT_NE(d, nullptr);
     const QStringList before = shown(ui);
     const int draws = w.draw_count();
     drop();

@@ -2,9 +2,10 @@
 #include <QTest>
 #include <functional>
 
+#include "dialog_access.h"
 #include "dialogs/index_dialog.h"
 #include "editor_fixture.h"
-#include "random/random_dialog.h"
+#include "random/ui/random_dialog.h"
 
 namespace kelvara::testing {
 namespace {
@@ -39,7 +40,7 @@ TEST_F(WindowOperations, EachMultiChangeDrawsOnceAndLeavesRedrawingOn) {
              ui.m_index->trigger();
              auto* d = dynamic_cast<Index_Dialog*>(w.open_dialog_window());
              ASSERT_NE(d, nullptr);
-             d->jump_button[5]->click();
+             control<QPushButton>(d, "jump_button(5)")->click();
          },
          1},
         {"type to damage", [&] { ui.type_button[1]->click(); }, 2},
@@ -51,7 +52,7 @@ TEST_F(WindowOperations, EachMultiChangeDrawsOnceAndLeavesRedrawingOn) {
         const int composes = w.compose_count();
         EXPECT_EQ(draws_during(c.act), c.draws) << c.name;
         EXPECT_EQ(w.compose_count() - composes, c.draws) << c.name;
-        EXPECT_EQ(w.draw_flg, vb_true) << c.name;
+        EXPECT_EQ(draw_flg(), vb_true) << c.name;
         EXPECT_EQ(ui.face_hair_Scroll->value(), 1) << c.name;
         const int next = ui.eye_color->value() == 0 ? 1 : 0;
         EXPECT_EQ(draws_during([&] { ui.eye_color->setValue(next); }), 1)
@@ -101,7 +102,7 @@ TEST_F(WindowOperations, EachRandomItemLandsInItsOwnBarAndReadOutOnly) {
             }
             if (box->isChecked() != (&other == &item)) box->click();
         }
-        d->OKButton->click();
+        control<QPushButton>(d, "OKButton")->click();
 
         std::vector<int> before;
         for (const Item& other : items) before.push_back(bar(other.bar)->value());
@@ -111,7 +112,7 @@ TEST_F(WindowOperations, EachRandomItemLandsInItsOwnBarAndReadOutOnly) {
         }
         const int value = bar(item.bar)->value();
         EXPECT_NE(value, start) << item.bar << " never moved";
-        EXPECT_EQ(w.state.*item.field, value) << item.bar;
+        EXPECT_EQ(w.state().*item.field, value) << item.bar;
         EXPECT_EQ(ui.find<QLabel>(QString::fromLatin1(item.readout))->text(),
                   QString::number(value));
         for (std::size_t i = 0; i < std::size(items); ++i) {

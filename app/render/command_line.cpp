@@ -1,78 +1,86 @@
 #include "command_line.h"
 
-#include "compositor/sheet_colours.h"
-#include "export/atomic_write.h"
 #include "export/file_error.h"
-#include "model/editor_state.h"
-#include "parallel_render.h"
+#include "help_text.h"
 
 namespace kelvara::cli {
 
-namespace {
-
-const QString help_name = QStringLiteral("help");
-
-// How the user wrote an option's name: "-o", "--scale".
-QString spelled(const QString& name) {
-    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-std::optional<Colour> parse_background(const QString& text) {
-    if (text == QLatin1String("grey") || text == QLatin1String("gray")) return default_back_color;
-    if (text == QLatin1String("green")) return key_color;
-    if (text == QLatin1String("white")) return RGB(255, 255, 255);
-    const QString hex = text.startsWith(QLatin1Char('#')) ? text.mid(1) : text;
-    // Exactly six hex digits: no sign, blank or "0x" that Qt's number parsing would let through.
-    if (hex.size() != 6) return std::nullopt;
-    for (QChar c : hex) {
-        const char16_t u = c.unicode();
-        const bool digit =
-            (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F');
-        if (!digit) return std::nullopt;
-    }
-    const uint rgb = hex.toUInt(nullptr, 16);
-    return RGB(static_cast<int>(rgb >> 16), static_cast<int>((rgb >> 8) & 0xFF),
-               static_cast<int>(rgb & 0xFF));
+QString spelled(const Option& option) {
+    return (option.name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) +
+           text(option.name);
 }
 
-}  // namespace
-
-CommandLine::CommandLine(const QList<QCommandLineOption>& options) : options_(options) {
+CommandLine::CommandLine(const std::vector<const Option*>& options) : options_(options) {
     // "-o" is one option; "-xyz" is the unknown option xyz, not three letters.
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser_.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), help_name}));
-    parser_.addOptions(options);
+    parser_.addOption(
+        QCommandLineOption(QStringList{text(help_option.short_name), text(help_option.name)}));
+    for (const Option* o : options) {
+        parser_.addOption(o->value_en.empty()
+                              ? QCommandLineOption(text(o->name))
+                              : QCommandLineOption(text(o->name), QString(), text(o->value_en)));
+    }
 }
 
 bool CommandLine::parse(const QStringList& arguments) {
     const bool parsed = parser_.parse(QStringList{QStringLiteral("kelvara-render")} + arguments);
-    if (parser_.isSet(help_name)) return false;
+    if (parser_.isSet(text(help_option.name))) return false;
     if (parsed) return true;
     if (const QStringList unknown = parser_.unknownOptionNames(); !unknown.isEmpty()) {
-        throw BadInput{
-            QStringLiteral("unknown option %1").arg(shortened(spelled(unknown.first())))};
+        const QString& name = unknown.first();
+        const QString as_written =
+            (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        throw BadInput(QStringLiteral("unknown option %1").arg(shortened(as_written)));
     }
     // Qt's parser fails otherwise only on a value missing at the end or given to a flag.
     if (!arguments.isEmpty()) {
-        for (const QCommandLineOption& o : options_) {
-            if (o.valueName().isEmpty()) continue;
-            for (const QString& name : o.names()) {
-                if (arguments.last() == QLatin1Char('-') + name ||
-                    arguments.last() == QStringLiteral("--") + name) {
-                    throw BadInput{QStringLiteral("option %1 needs a value").arg(spelled(name))};
-                }
+        for (const Option* o : options_) {
+            if (o->value_en.empty()) continue;
+            if (arguments.last() == QLatin1Char('-') + text(o->name) ||
+                arguments.last() == QStringLiteral("--") + text(o->name)) {
+                throw BadInput(QStringLiteral("option %1 needs a value").arg(spelled(*o)));
             }
         }
     }
-    throw BadInput{shortened(parser_.errorText(), 100)};
+    throw BadInput(shortened(parser_.errorText(), 100));
 }
 
-QCommandLineOption value_option(const QString& name, const QString& value_name) {
-    return QCommandLineOption(name, QString(), value_name);
+qint64 CommandLine::number(const Option& option, std::optional<qint64> fallback) const {
+    if (!has(option) && fallback) return *fallback;
+    const Range range = *option.range;
+    const auto n = plain_number(value(option), range.high);
+    if (!n || *n < range.low) {
+        throw BadInput(QStringLiteral("%1 takes a whole number from %2")
+                           .arg(spelled(option), range_text(range)));
+    }
+    return *n;
 }
 
-QCommandLineOption flag_option(const QString& name) {
-    return QCommandLineOption(name);
+QString CommandLine::choice(const Option& option, const QString& fallback) const {
+    if (!has(option)) return fallback;
+    const QString given = value(option);
+    QStringList choices;
+    for (const std::string_view c : option.choices) choices << text(c);
+    QStringList aliases;
+    for (const std::string_view a : option.aliases) aliases << text(a);
+    if (choices.contains(given) || aliases.contains(given)) return given;
+    QString message = QStringLiteral("%1 takes %2").arg(spelled(option), either(choices));
+    if (!aliases.isEmpty()) message += QStringLiteral(" (or %1)").arg(either(aliases));
+    throw BadInput(message);
+}
+
+QString CommandLine::output(const Option& option) const {
+    if (!has(option)) return {};
+    const QString path = value(option);
+    if (path.isEmpty()) {
+        throw BadInput(
+            QStringLiteral("%1 needs a file name, not an empty one").arg(spelled(option)));
+    }
+    return path;
 }
 
 std::optional<qint64> plain_number(const QString& text, qint64 high) {
@@ -88,54 +96,6 @@ std::optional<qint64> plain_number(const QString& text, qint64 high) {
     const qint64 v = text.mid(first).toLongLong();
     if (v > high) return std::nullopt;
     return v;
-}
-
-std::optional<int> whole_number(const QString& text, int low, int high) {
-    const auto v = plain_number(text, high);
-    if (!v || *v < low) return std::nullopt;
-    return static_cast<int>(*v);
-}
-
-QString output_option(const CommandLine& line, const QString& name) {
-    if (!line.has(name)) return {};
-    const QString path = line.value(name);
-    if (path.isEmpty()) {
-        throw BadInput{QStringLiteral("%1 needs a file name, not an empty one").arg(spelled(name))};
-    }
-    return path;
-}
-
-void check_targets(const QStringList& paths) {
-    for (const QString& path : paths) {
-        if (const FileStatus can = check_write_target(path); !can) {
-            throw BadInput{describe(can.error())};
-        }
-    }
-}
-
-Colour background_option(const CommandLine& line) {
-    if (!line.has(QStringLiteral("background"))) return default_back_color;
-    const auto c = parse_background(line.value(QStringLiteral("background")));
-    if (!c) throw BadInput{QStringLiteral("--background takes grey, green, white or RRGGBB")};
-    return *c;
-}
-
-int scale_option(const CommandLine& line) {
-    if (!line.has(QStringLiteral("scale"))) return 1;
-    const auto n = whole_number(line.value(QStringLiteral("scale")), 1, 8);
-    if (!n) throw BadInput{QStringLiteral("--scale takes a whole number from 1 to 8")};
-    return *n;
-}
-
-QCommandLineOption jobs_option_declaration() {
-    return value_option(QStringLiteral("jobs"), QStringLiteral("N"));
-}
-
-int jobs_option(const CommandLine& line) {
-    if (!line.has(QStringLiteral("jobs"))) return default_jobs();
-    const auto n = whole_number(line.value(QStringLiteral("jobs")), 1, 256);
-    if (!n) throw BadInput{QStringLiteral("--jobs takes a whole number from 1 to 256")};
-    return *n;
 }
 
 }  // namespace kelvara::cli

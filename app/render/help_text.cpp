@@ -1,179 +1,122 @@
 #include "help_text.h"
 
+#include "command_line.h"
+#include "sprites/grid.h"
+
 namespace kelvara::cli {
 
+namespace {
+
+enum class Language { en, ja };
+
+// The column a line is at when shown: CJK characters take two.
+int display_width(const QString& s) {
+    int width = 0;
+    for (const QChar c : s) width += c.unicode() >= 0x1100 ? 2 : 1;
+    return width;
+}
+
+QString described(const Option& o, Language language) {
+    QString help = text(language == Language::en ? o.help_en : o.help_ja);
+    if (o.range) {
+        help.replace(QStringLiteral("{range}"),
+                     language == Language::en ? range_text(*o.range) : range_text_ja(*o.range));
+    }
+    return help.replace(QStringLiteral("{side}"), QString::number(sprites::largest_picture_side));
+}
+
+QString named(const Option& o, Language language) {
+    QString name = spelled(o);
+    if (!o.short_name.empty()) name = QStringLiteral("-%1, %2").arg(text(o.short_name), name);
+    const std::string_view value = language == Language::en ? o.value_en : o.value_ja;
+    return value.empty() ? name : name + QLatin1Char(' ') + text(value);
+}
+
+// One line an option, its description from a common column (after at least one blank, and not
+// before min_column) and continued on lines indented to that column.
+QString option_lines(const std::vector<const Option*>& options, Language language, int min_column) {
+    int column = min_column;
+    for (const Option* o : options) {
+        column = std::max(column, 2 + display_width(named(*o, Language::en)) + 1);
+        column = std::max(column, 2 + display_width(named(*o, Language::ja)) + 1);
+    }
+    QString lines;
+    for (const Option* o : options) {
+        const QString name = QStringLiteral("  ") + named(*o, language);
+        const QString indent(column, QLatin1Char(' '));
+        lines += name + QString(column - display_width(name), QLatin1Char(' ')) +
+                 described(*o, language).replace(QLatin1Char('\n'), QLatin1Char('\n') + indent) +
+                 QLatin1Char('\n');
+    }
+    return lines;
+}
+
+// The commands and their summaries, for the general help.
+QString command_lines(Language language) {
+    QString lines;
+    for (const CommandSpec& c : command_specs()) {
+        lines += QStringLiteral("  %1 %2\n")
+                     .arg(text(c.name).leftJustified(8),
+                          text(language == Language::en ? c.summary_en : c.summary_ja));
+    }
+    return lines;
+}
+
+// Where an option's description starts in the general and the commands' help.
+constexpr int general_column = 15;
+constexpr int command_column = 22;
+
+}  // namespace
+
+QString range_text(const Range& range) {
+    return QStringLiteral("%1 to %2").arg(range.low).arg(range.high);
+}
+
+QString range_text_ja(const Range& range) {
+    return QStringLiteral("%1から%2").arg(range.low).arg(range.high);
+}
+
+QString either(const QStringList& words) {
+    if (words.size() < 2) return words.join(QString());
+    return words.mid(0, words.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") +
+           words.last();
+}
+
 QString general_help() {
+    const std::vector<const Option*> options = {&help_option, &version_option};
     return QStringLiteral(
-        "Usage: kelvara-render COMMAND [OPTIONS]\n"
-        "Renders Kelvara characters without opening the window.\n"
-        "\n"
-        "Commands:\n"
-        "  render   draw the character of a parameter file\n"
-        "  random   draw many random characters with their parameter files\n"
-        "  sheet    lay several characters out on one contact sheet\n"
-        "  atlas    every pose of one character in one sprite atlas, with its JSON\n"
-        "  animate  one animation of a character as a looping GIF\n"
-        "Run 'kelvara-render COMMAND --help' for a command's options.\n"
-        "\n"
-        "Options:\n"
-        "  -h, --help   show this help\n"
-        "  --version    show the version\n"
-        "\n"
-        "Exit status: 0 done, 1 a file could not be written, 2 bad input (nothing written).\n"
-        "\n"
-        "使い方: kelvara-render コマンド [オプション]\n"
-        "ウィンドウを開かずにキャラクターを描きます。\n"
-        "\n"
-        "コマンド:\n"
-        "  render   パラメーターファイルのキャラクターを描く\n"
-        "  random   ランダムなキャラクターをパラメーターファイルと一緒にたくさん描く\n"
-        "  sheet    いくつかのキャラクターを一枚の一覧画像に並べる\n"
-        "  atlas    一人のキャラクターの全ポーズを一枚のスプライトアトラスとJSONに書く\n"
-        "  animate  キャラクターのアニメーションを一つ、ループするGIFに書く\n"
-        "各コマンドのオプションは 'kelvara-render コマンド --help' で表示されます。\n"
-        "  -h, --help   このヘルプを表示する\n"
-        "  --version    バージョンを表示する\n"
-        "終了コード: 0 完了、1 ファイルを書けなかった、2 入力の誤り(何も書きません)。\n");
+               "Usage: kelvara-render COMMAND [OPTIONS]\n"
+               "Renders Kelvara characters without opening the window.\n"
+               "\n"
+               "Commands:\n") +
+           command_lines(Language::en) +
+           QStringLiteral(
+               "Run 'kelvara-render COMMAND --help' for a command's options.\n"
+               "\n"
+               "Options:\n") +
+           option_lines(options, Language::en, general_column) +
+           QStringLiteral(
+               "\n"
+               "Exit status: 0 done, 1 a file could not be written, 2 bad input "
+               "(nothing written).\n"
+               "\n"
+               "使い方: kelvara-render コマンド [オプション]\n"
+               "ウィンドウを開かずにキャラクターを描きます。\n"
+               "\n"
+               "コマンド:\n") +
+           command_lines(Language::ja) +
+           QStringLiteral(
+               "各コマンドのオプションは 'kelvara-render コマンド --help' で表示されます。\n") +
+           option_lines(options, Language::ja, general_column) +
+           QStringLiteral(
+               "終了コード: 0 完了、1 ファイルを書けなかった、2 入力の誤り(何も書きません)。\n");
 }
 
-QString render_help() {
-    return QStringLiteral(
-        "Usage: kelvara-render render PARAMS.txt [-o OUT] [--background grey|green|white|RRGGBB]\n"
-        "                             [--scale N] [--format bmp|png] [--transparent]\n"
-        "Reads a parameter file as the save dialog writes it and draws its character. With no\n"
-        "options the file is the same, byte for byte, as the save dialog's image on grey.\n"
-        "  -o OUT              output file (default: the name on the file's first line, in the\n"
-        "                      current folder, with .bmp or .png)\n"
-        "  --background C      grey (default), green, white, or a hex colour such as 336699\n"
-        "  --scale N           enlarge by whole pixels, 1 to 8 (default 1)\n"
-        "  --format FORMAT     bmp (default) or png\n"
-        "  --transparent       with png: a see-through background instead of a colour\n"
-        "\n"
-        "使い方: kelvara-render render パラメーター.txt [-o 出力] [--background 色]\n"
-        "                             [--scale 倍率] [--format bmp|png] [--transparent]\n"
-        "保存ダイアログが書いたパラメーターファイルを読み、そのキャラクターを描きます。\n"
-        "オプションなしでは、グレー背景で保存ダイアログが書く画像と同じバイト列になります。\n"
-        "  -o 出力             出力ファイル(省略時は1行目の名前に .bmp か .png)\n"
-        "  --background 色     grey(既定)、green、white、または 336699 のような16進の色\n"
-        "  --scale 倍率        1から8の整数倍で拡大(既定 1)\n"
-        "  --format 形式       bmp(既定)または png\n"
-        "  --transparent       png のとき背景を透明にする\n");
-}
-
-QString random_help() {
-    return QStringLiteral(
-        "Usage: kelvara-render random --count N --out DIR [--seed S] [--items LIST]\n"
-        "                             [--type かおづら|だめーじ] [--background COLOUR] [--jobs N]\n"
-        "Draws N characters as the random button does, one after the other, and writes each\n"
-        "image (BMP) and its parameter file into DIR. The same seed writes the same files.\n"
-        "  --count N       how many characters, 1 to 100000\n"
-        "  --out DIR       the folder for the files (made if missing)\n"
-        "  --seed S        a whole number 0 to 4294967295 (default: from the clock)\n"
-        "  --items LIST    comma-separated items drawn anew, of: face, hair, hair_color,\n"
-        "                  eye_color, pose, cloth_color, pants_color, line_color, body_color,\n"
-        "                  accessory_color (default: the random button's start-up items)\n"
-        "  --type TYPE     かおづら (default) or だめーじ; also 'face' or 'damage'\n"
-        "  --background C  as for render (default grey)\n"
-        "  --jobs N        characters drawn at once (default: one per core); the files are the\n"
-        "                  same for any N. The batch reaches the disk with one flush at the end:\n"
-        "                  an interrupted batch leaves fewer files, never a broken one.\n"
-        "\n"
-        "使い方: kelvara-render random --count 枚数 --out フォルダ [--seed 種] [--items 項目]\n"
-        "                             [--type かおづら|だめーじ] [--background 色] [--jobs 数]\n"
-        "ランダムボタンと同じ規則でキャラクターを続けて描き、画像(BMP)とパラメーター\n"
-        "ファイルをフォルダに書きます。同じ種なら同じファイルになります。\n"
-        "  --count 枚数    1から100000\n"
-        "  --out フォルダ  出力先(なければ作ります)\n"
-        "  --seed 種       0から4294967295の整数(省略時は時計から)\n"
-        "  --items 項目    ランダムにする項目をカンマ区切りで(省略時は起動時の設定)\n"
-        "  --type タイプ   かおづら(既定)または だめーじ\n"
-        "  --background 色 render と同じ(既定 グレー)\n"
-        "  --jobs 数       同時に描く数(既定はコア数)。数によらず同じファイルになります。\n"
-        "                  最後にまとめてディスクに書き込むので、中断しても壊れたファイルは\n"
-        "                  残りません(ファイルが足りないだけです)。\n");
-}
-
-QString sheet_help() {
-    return QStringLiteral(
-        "Usage: kelvara-render sheet PARAMS.txt... --columns C -o OUT.png [--scale N]\n"
-        "                            [--background COLOUR] [--jobs N]\n"
-        "Lays the characters of several parameter files out on one PNG contact sheet, row by row.\n"
-        "  --columns C     characters per row, 1 to 100\n"
-        "  -o OUT.png      the contact sheet: PNG, or BMP for a name ending in .bmp; at most\n"
-        "                  16384 pixels a side\n"
-        "  --scale N       enlarge by whole pixels, 1 to 8 (default 1)\n"
-        "  --background C  as for render (default grey)\n"
-        "  --jobs N        characters drawn at once (default: one per core)\n"
-        "\n"
-        "使い方: kelvara-render sheet パラメーター.txt... --columns 列数 -o 出力.png\n"
-        "                            [--scale 倍率] [--background 色] [--jobs 数]\n"
-        "いくつかのパラメーターファイルのキャラクターを一枚のPNG一覧画像に並べます。\n"
-        "  --columns 列数  一行に並べる数、1から100\n"
-        "  -o 出力.png     一覧画像(PNG、名前が .bmp で終わるときは BMP)、一辺16384ピクセルまで\n"
-        "  --scale 倍率    1から8の整数倍で拡大(既定 1)\n"
-        "  --background 色 render と同じ(既定 グレー)\n"
-        "  --jobs 数       同時に描く数(既定はコア数)\n");
-}
-
-QString atlas_help() {
-    return QStringLiteral(
-        "Usage: kelvara-render atlas PARAMS.txt -o OUT.png [--json OUT.json] [--scale N]\n"
-        "                            [--transparent] [--background COLOUR] [--columns C]\n"
-        "                            [--frames poses|damage|all] [--jobs N]\n"
-        "Draws the character of a parameter file in every pose, then as every damage figure, and\n"
-        "lays the frames out row by row in one PNG. A JSON file describes the atlas for game\n"
-        "engines: each frame's rectangle, name, pose and duration, and the animations as tags.\n"
-        "  -o OUT.png          the atlas\n"
-        "  --json OUT.json     its description (default: the PNG's name with .json)\n"
-        "  --scale N           enlarge by whole pixels, 1 to 8 (default 1)\n"
-        "  --transparent       a see-through background instead of a colour\n"
-        "  --background COLOUR as for render (default grey)\n"
-        "  --columns C         frames per row, 1 to 256 (default 16)\n"
-        "  --frames SET        poses (136), damage (54) or all (default, 190)\n"
-        "  --jobs N            frames drawn at once (default: one per core)\n"
-        "\n"
-        "使い方: kelvara-render atlas パラメーター.txt -o 出力.png [--json 出力.json]\n"
-        "                            [--scale 倍率] [--transparent] [--background 色]\n"
-        "                            [--columns 列数] [--frames poses|damage|all] [--jobs 数]\n"
-        "パラメーターファイルのキャラクターを全ポーズ、続いて全だめーじポーズで描き、\n"
-        "一枚のPNGに行ごとに並べます。JSONファイルはゲームエンジン向けの説明で、各コマの\n"
-        "位置、名前、ポーズ、表示時間と、アニメーションのタグを書きます。\n"
-        "  -o 出力.png         アトラス\n"
-        "  --json 出力.json    その説明(省略時はPNGの名前に .json)\n"
-        "  --scale 倍率        1から8の整数倍で拡大(既定 1)\n"
-        "  --transparent       背景を透明にする\n"
-        "  --background 色     render と同じ(既定 グレー)\n"
-        "  --columns 列数      一行に並べるコマの数、1から256(既定 16)\n"
-        "  --frames 種類       poses(136)、damage(54)または all(既定、190)\n"
-        "  --jobs 数           同時に描くコマの数(既定はコア数)\n");
-}
-
-QString animate_help() {
-    return QStringLiteral(
-        "Usage: kelvara-render animate PARAMS.txt --animation NAME -o OUT.gif [--format gif|png]\n"
-        "                              [--scale N] [--transparent] [--background COLOUR]\n"
-        "       kelvara-render animate --list\n"
-        "Draws one animation of the pose catalogue (a walk, a run, a hit ...) with the character\n"
-        "of a parameter file, as a GIF that loops for ever with the catalogue's frame times.\n"
-        "  --animation NAME    which animation; --list prints every name and its frame count\n"
-        "  -o OUT              the GIF, or with --format png the frames side by side in one PNG\n"
-        "  --format FORMAT     gif (default) or png\n"
-        "  --scale N           enlarge by whole pixels, 1 to 8 (default 1)\n"
-        "  --transparent       a see-through background instead of a colour\n"
-        "  --background COLOUR as for render (default grey)\n"
-        "\n"
-        "使い方: kelvara-render animate パラメーター.txt --animation 名前 -o 出力.gif\n"
-        "                              [--format gif|png] [--scale 倍率] [--transparent]\n"
-        "                              [--background 色]\n"
-        "       kelvara-render animate --list\n"
-        "ポーズカタログのアニメーション(歩き、走り、やられ など)を一つ、パラメーター\n"
-        "ファイルのキャラクターで描き、カタログのコマ時間でループし続けるGIFに書きます。\n"
-        "  --animation 名前    アニメーションの名前。--list で全部の名前とコマ数を表示\n"
-        "  -o 出力             GIF、または --format png のときコマを横に並べた一枚のPNG\n"
-        "  --format 形式       gif(既定)または png\n"
-        "  --scale 倍率        1から8の整数倍で拡大(既定 1)\n"
-        "  --transparent       背景を透明にする\n"
-        "  --background 色     render と同じ(既定 グレー)\n");
+QString command_help(const CommandSpec& c) {
+    return QStringLiteral("Usage: ") + text(c.usage_en) + text(c.about_en) +
+           option_lines(c.options, Language::en, command_column) + QLatin1Char('\n') +
+           QStringLiteral("使い方: ") + text(c.usage_ja) + text(c.about_ja) +
+           option_lines(c.options, Language::ja, command_column);
 }
 
 }  // namespace kelvara::cli

@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
         return status;
     } catch (const std::exception& e) {
         // Only a broken build gets here (an embedded image could not be decoded).
-        err << "kelvara-render: " << e.what() << "\n";
+        kelvara::cli::report(err, QString::fromLocal8Bit(e.what()));
         return 1;
     }
 }

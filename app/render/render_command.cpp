@@ -1,68 +1,63 @@
-#include "character_output.h"
 #include "cli.h"
 #include "command_line.h"
 #include "commands.h"
 #include "export/export_paths.h"
-#include "export/file_error.h"
 #include "help_text.h"
 #include "input_output.h"
+#include "sprite_options.h"
+#include "sprites/character_output.h"
 
 namespace kelvara::cli {
 
 namespace {
 
-CommandLine render_options() {
-    return CommandLine({value_option(QStringLiteral("o"), QStringLiteral("OUT")),
-                        value_option(QStringLiteral("background"), QStringLiteral("COLOUR")),
-                        value_option(QStringLiteral("scale"), QStringLiteral("N")),
-                        value_option(QStringLiteral("format"), QStringLiteral("FORMAT")),
-                        flag_option(QStringLiteral("transparent"))});
+struct RenderRequest {
+    QString parameters;
+    QString output;  // empty: named after the parameter file's first line
+    sprites::OutputStyle style;
+};
+
+RenderRequest render_request(const CommandLine& line) {
+    if (line.positional().size() != 1)
+        throw BadInput(QStringLiteral("render takes one parameter file"));
+    RenderRequest r;
+    r.parameters = line.positional().first();
+    r.style.background = background_value(line);
+    r.style.scale = scale_value(line);
+    r.style.format = line.choice(render_format, QStringLiteral("bmp")) == QLatin1String("png")
+                         ? sprites::OutputStyle::Format::png
+                         : sprites::OutputStyle::Format::bmp;
+    r.style.transparent = line.has(render_transparent);
+    if (r.style.transparent && r.style.format != sprites::OutputStyle::Format::png) {
+        throw BadInput(QStringLiteral("--transparent needs --format png"));
+    }
+    r.output = line.output(render_output);
+    return r;
 }
 
 }  // namespace
 
 int render_command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    CommandLine line = render_options();
+    const CommandSpec& spec = command_spec("render");
+    CommandLine line(spec.options);
     if (!line.parse(arguments)) {
-        out << render_help();
+        out << command_help(spec);
         return exit_ok;
     }
-    if (line.positional().size() != 1)
-        throw BadInput{QStringLiteral("render takes one parameter file")};
-
-    OutputStyle style;
-    style.background = background_option(line);
-    style.scale = scale_option(line);
-    const QString format = line.has(QStringLiteral("format")) ? line.value(QStringLiteral("format"))
-                                                              : QStringLiteral("bmp");
-    if (format != QLatin1String("bmp") && format != QLatin1String("png")) {
-        throw BadInput{QStringLiteral("--format takes bmp or png")};
-    }
-    style.format =
-        format == QLatin1String("png") ? OutputStyle::Format::png : OutputStyle::Format::bmp;
-    style.transparent = line.has(QStringLiteral("transparent"));
-    if (style.transparent && style.format != OutputStyle::Format::png) {
-        throw BadInput{QStringLiteral("--transparent needs --format png")};
-    }
-
-    const ParameterRecord record = read_parameters(line.positional().first());
-    QString path = output_option(line, QStringLiteral("o"));
+    const RenderRequest r = render_request(line);
+    const ParameterRecord record = read_parameters(r.parameters);
+    QString path = r.output;
     if (path.isEmpty()) {
         const QString name = export_base_name(record.base_name);
         const QString problem = base_name_problem(name);
-        if (!problem.isEmpty()) throw BadInput{problem};
-        path = export_path(QStringLiteral("."), name, QLatin1Char('.') + format);
+        if (!problem.isEmpty()) throw BadInput(problem);
+        const bool png = r.style.format == sprites::OutputStyle::Format::png;
+        path = export_path(QStringLiteral("."), name,
+                           png ? QStringLiteral(".png") : QStringLiteral(".bmp"));
     }
-    check_targets({path});
-    CharacterOutput output;
-    const QByteArray bytes = output.file_bytes(record.selection, style);
-    if (bytes.isEmpty()) {
-        err << "kelvara-render: "
-            << describe(FileError{path, QStringLiteral("the picture could not be encoded")})
-            << "\n";
-        return exit_write_failed;
-    }
-    return write_output(path, bytes, err) ? exit_ok : exit_write_failed;
+    check_outputs({path});
+    sprites::CharacterOutput output;
+    return finish(sprites::write_picture(output, record.selection, r.style, path), err);
 }
 
 }  // namespace kelvara::cli

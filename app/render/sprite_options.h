@@ -1,18 +1,22 @@
 #pragma once
 
-#include <QStringList>
-
 #include "command_line.h"
-#include "sprite_frames.h"
+#include "model/colour.h"
+#include "sprites/sprite_frames.h"
 
 namespace kelvara::cli {
 
-// --background, --scale and --transparent of the sprite-set commands; throws BadInput.
-SpriteStyle sprite_style(const CommandLine& line);
+// The values of the options several commands share; each throws BadInput.
 
-// Bad input unless every path may be written: something other than a file stands there, or its
-// folder is missing or closed to writing. Checked before anything is drawn, so that a bad output
-// path writes nothing.
-void check_outputs(const QStringList& paths);
+// --background: grey (the default), green, white or a hex colour.
+Colour background_value(const CommandLine& line);
+// --scale: 1 by default.
+int scale_value(const CommandLine& line);
+// --jobs: by default one per core.
+int jobs_value(const CommandLine& line);
+// --columns: 16 by default.
+int columns_value(const CommandLine& line);
+// --background, --scale and --transparent of the sprite-set commands.
+sprites::SpriteStyle sprite_style(const CommandLine& line);
 
 }  // namespace kelvara::cli

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+
+#include "compositor/palettes.h"
+#include "compositor/sheets.h"
+#include "compositor/workspace.h"
+#include "export/file_error.h"
+#include "formats/encoded.h"
+#include "model/editor_state.h"
+
+namespace kelvara::sprites {
+
+// How one character's picture file looks.
+struct OutputStyle {
+    enum class Format { bmp, png };
+    Colour background = default_back_color;
+    int scale = 1;
+    Format format = Format::bmp;
+    bool transparent = false;  // PNG only: the background becomes see-through
+};
+
+// Turns selections into pictures with the program's own sheets, palettes and export code, so
+// that a file equals the one the save dialog writes for the same selections. A copy shares the
+// decoded sheets and palettes, which are only read, and has its own working surfaces: one copy per
+// thread draws in parallel.
+class CharacterOutput {
+  public:
+    CharacterOutput();
+
+    // The same picture drawn in the caller's workspace, so that several can be drawn at once.
+    Surface picture(const EditorState& selection, Colour background, Workspace& workspace) const;
+
+    // The 63 x 63 picture the save dialog would save, on the given background.
+    Surface picture(const EditorState& selection, Colour background);
+
+    // The file's bytes in the given style.
+    formats::Encoded file_bytes(const EditorState& selection, const OutputStyle& style);
+
+    // The picture enlarged by whole pixels.
+    static Surface enlarged(const Surface& picture, int scale);
+
+  private:
+    struct Art {
+        Sheets sheets;
+        Palettes palettes;
+    };
+    std::shared_ptr<const Art> art_;
+    Workspace workspace_;
+};
+
+// The character's picture file written to path in the given style.
+FileStatus write_picture(CharacterOutput& output, const EditorState& selection,
+                         const OutputStyle& style, const QString& path);
+
+}  // namespace kelvara::sprites

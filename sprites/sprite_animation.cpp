@@ -1,0 +1,55 @@
+#include "sprite_animation.h"
+
+#include "formats/gif_writer.h"
+#include "grid.h"
+#include "sprite_png.h"
+
+namespace kelvara::sprites {
+
+std::vector<AnimationFrame> draw_animation(const CharacterOutput& output,
+                                           const EditorState& selection,
+                                           const catalogue::Animation& animation,
+                                           const SpriteStyle& style) {
+    std::vector<AnimationFrame> frames;
+    Workspace workspace;
+    for (const SpriteFrame& f : animation_frames(animation)) {
+        frames.push_back({draw_sprite(output, selection, f, style, workspace), animation.frame_ms});
+    }
+    return frames;
+}
+
+formats::Encoded animation_gif(const std::vector<AnimationFrame>& frames,
+                               const SpriteStyle& style) {
+    std::vector<formats::GifFrame> views;
+    views.reserve(frames.size());
+    for (const AnimationFrame& f : frames) views.push_back({f.picture.view(), f.delay_ms});
+    return formats::encode_gif_animation(
+        views, style.transparent ? std::optional<Colour>(key_color) : std::nullopt);
+}
+
+Surface animation_strip(const std::vector<AnimationFrame>& frames) {
+    if (frames.empty()) return Surface(0, 0, key_color);
+    const auto count = static_cast<int>(frames.size());
+    const Grid grid =
+        grid_of(count, count, frames.front().picture.width(), frames.front().picture.height());
+    Surface strip(static_cast<int>(grid.width()), static_cast<int>(grid.height()), key_color);
+    for (int k = 0; k < count; ++k) {
+        const QRect cell = grid.cell(k);
+        strip.PaintPicture(frames[static_cast<std::size_t>(k)].picture, cell.x(), cell.y(),
+                           cell.width(), cell.height(), 0, 0, cell.width(), cell.height());
+    }
+    return strip;
+}
+
+formats::Encoded animation_file(const CharacterOutput& output, const AnimationRequest& request) {
+    const auto frames = draw_animation(output, request.selection, request.animation, request.style);
+    return request.strip ? sprite_png(animation_strip(frames), request.style.transparent)
+                         : animation_gif(frames, request.style);
+}
+
+FileStatus write_animation(const CharacterOutput& output, const AnimationRequest& request,
+                           const QString& path) {
+    return write_encoded(path, animation_file(output, request));
+}
+
+}  // namespace kelvara::sprites
