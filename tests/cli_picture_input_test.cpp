@@ -3,6 +3,7 @@
 // Kelvara's parameters is bad input that names the file, and nothing is written.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -11,6 +12,7 @@
 #include "compositor/surface.h"
 #include "export/character_metadata.h"
 #include "export/parameter_file.h"
+#include "export/parameter_reader.h"
 #include "formats/gif_writer.h"
 #include "formats/png_writer.h"
 
@@ -71,6 +73,43 @@ TEST(CliPictureInput, CommandsTakeTheCharacterFromPicturesAndJson) {
     EXPECT_TRUE(r.err.contains(QStringLiteral("plain.png: no Kelvara parameters in the file")))
         << r.err.toStdString();
     EXPECT_EQ(files_in(dir.path()), before);
+}
+
+// Every PNG, GIF and atlas JSON a command writes for one character carries it: read back, it is the
+// character of the parameter file the command was given. A contact sheet of many characters names
+// the program and licence only, and the BMP stays as the save dialog writes it.
+TEST(CliPictureInput, TheCommandsFilesCarryTheirCharacter) {
+    QTemporaryDir dir;
+    const auto at = [&dir](const char* name) { return dir.filePath(QString::fromUtf8(name)); };
+    EditorState hero;
+    hero.type_flg = 1;
+    hero.face_num = 5;
+    hero.cloth_num = 40;
+    hero.eye_grey_flg = vb_true;
+    ASSERT_TRUE(write_all(at("hero.txt"), *parameter_file(QStringLiteral("勇者"), hero)));
+    const QString in = at("hero.txt");
+    for (const QStringList& args :
+         {QStringList{"render", in, "--format", "png", "-o", at("r.png")},
+          QStringList{"atlas", in, "--frames", "damage", "-o", at("a.png")},
+          QStringList{"animate", in, "--animation", "walk", "-o", at("w.gif")},
+          QStringList{"animate", in, "--animation", "walk", "--format", "png", "-o", at("w.png")},
+          QStringList{"sheet", in, in, "-o", at("s.png")},
+          QStringList{"render", in, "-o", at("r.bmp")}}) {
+        const CliRun r = run_cli(args);
+        ASSERT_EQ(r.status, 0) << args.join(' ').toStdString() << ": " << r.err.toStdString();
+    }
+    for (const char* file : {"r.png", "a.png", "a.json", "w.gif", "w.png"}) {
+        SCOPED_TRACE(file);
+        const FileResult<ParameterRecord> read = read_parameter_file_at(at(file));
+        ASSERT_TRUE(read.ok()) << describe(read.error()).toStdString();
+        EXPECT_EQ(read.value().base_name, QStringLiteral("勇者"));
+        EXPECT_EQ(*parameter_file(QStringLiteral("勇者"), read.value().selection), read_all(in));
+    }
+    const QImage sheet(at("s.png"));
+    EXPECT_EQ(sheet.text(QStringLiteral("License")), QStringLiteral("CC0-1.0"));
+    EXPECT_TRUE(sheet.text(QStringLiteral("Kelvara parameters")).isEmpty());
+    EXPECT_FALSE(read_parameter_file_at(at("s.png")).ok());
+    EXPECT_FALSE(read_all(at("r.bmp")).contains("Kelvara"));
 }
 
 }  // namespace
