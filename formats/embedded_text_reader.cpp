@@ -273,8 +273,9 @@ TextRead read_gif_parameters(ByteSource& file) {
                 const std::size_t keep = comment ? embedded_text_limit : 0;
                 if (auto e = walk_sub_blocks(in, offset + 2, steps, keep, data)) return *e;
                 if (comment && data.kept.starts_with(kelvara)) {
-                    if (data.overflowed)
+                    if (data.overflowed) {
                         return too_large("comment too large: Kelvara's comment is longer than");
+                    }
                     if (auto parameters = parameters_in_gif_comment(data.kept)) return *parameters;
                 }
                 break;
