@@ -1,8 +1,6 @@
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <span>
 
@@ -21,25 +19,6 @@ class ByteSource {
     // or nullopt when the system failed to read.
     virtual std::optional<std::size_t> read_at(std::uint64_t offset,
                                                std::span<std::uint8_t> into) = 0;
-};
-
-// Bytes already in memory, which must outlive the source.
-class MemorySource final : public ByteSource {
-  public:
-    explicit MemorySource(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
-
-    std::uint64_t size() const override { return bytes_.size(); }
-
-    std::optional<std::size_t> read_at(std::uint64_t offset,
-                                       std::span<std::uint8_t> into) override {
-        if (offset >= bytes_.size()) return 0;
-        const std::size_t n = std::min<std::size_t>(into.size(), bytes_.size() - offset);
-        std::memcpy(into.data(), bytes_.data() + offset, n);
-        return n;
-    }
-
-  private:
-    std::span<const std::uint8_t> bytes_;
 };
 
 }  // namespace kelvara::formats

@@ -2,7 +2,9 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <string_view>
 #include <vector>
 

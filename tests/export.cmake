@@ -20,8 +20,10 @@ add_executable(test_batch batch_test.cpp)
 target_link_libraries(test_batch PRIVATE kelvara_export GTest::gtest_main kelvara_warnings)
 gtest_discover_tests(test_batch DISCOVERY_MODE PRE_TEST)
 
-# A character read back from the parameters its pictures and atlas JSON carry, and every file
-# without usable parameters refused; alone, so that a sanitizer build needs only the file writing.
+# A character read back from the text its pictures and atlas JSON carry, hostile files refused
+# with their reasons and the readers' bounds; alone, so that a sanitizer build of it needs only
+# the file writing.
 add_executable(test_parameter_sources parameter_sources_test.cpp)
-target_link_libraries(test_parameter_sources PRIVATE kelvara_export GTest::gtest_main kelvara_warnings)
+target_link_libraries(test_parameter_sources PRIVATE kelvara_export ZLIB::ZLIB GTest::gtest_main
+                                                     kelvara_warnings)
 gtest_discover_tests(test_parameter_sources DISCOVERY_MODE PRE_TEST)

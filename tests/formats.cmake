@@ -14,10 +14,3 @@ add_executable(test_formats
 target_link_libraries(test_formats PRIVATE kelvara_formats kelvara_compositor Qt6::Gui ZLIB::ZLIB
                                            GTest::gtest_main kelvara_warnings)
 gtest_discover_tests(test_formats DISCOVERY_MODE PRE_TEST PROPERTIES LABELS formats)
-
-# The readers of the parameter text in pictures against hostile files, alone so that a sanitizer
-# build needs only the model and the formats library to run it.
-add_executable(test_embedded_text_reader embedded_text_reader_test.cpp)
-target_link_libraries(test_embedded_text_reader PRIVATE kelvara_formats ZLIB::ZLIB GTest::gtest_main
-                                                        kelvara_warnings)
-gtest_discover_tests(test_embedded_text_reader DISCOVERY_MODE PRE_TEST PROPERTIES LABELS formats)

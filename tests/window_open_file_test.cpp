@@ -11,10 +11,7 @@
 #include "compositor/render_character.h"
 #include "dialogs/version_dialog.h"
 #include "editor_fixture.h"
-#include "export/character_metadata.h"
 #include "export/parameter_file.h"
-#include "formats/gif_writer.h"
-#include "formats/png_writer.h"
 
 namespace kelvara::testing {
 namespace {
@@ -244,44 +241,6 @@ TEST_F(OpenFile, ADroppedFileOpensUnlessADialogIsOpen) {
     d->unload();
     drop();
     EXPECT_EQ(shown(ui), expected_shown(choices[2]));
-}
-
-// A PNG or GIF that Kelvara wrote brings its character back, opened or dropped; one without
-// Kelvara's parameters is reported.
-TEST_F(OpenFile, APictureKelvaraWroteOpensItsCharacter) {
-    const Surface dot(2, 2, key_color);
-    const auto file = [&](const formats::Encoded& encoded) {
-        return QByteArray(reinterpret_cast<const char*>(encoded.value().data()),
-                          static_cast<qsizetype>(encoded.value().size()));
-    };
-    const formats::EmbeddedText one = character_text(QStringLiteral("a"), selection_of(choices[0]));
-    const formats::EmbeddedText two = character_text(QStringLiteral("b"), selection_of(choices[3]));
-    const QString png =
-        write(QStringLiteral("a.png"),
-              file(formats::encode_indexed_png(dot.view(), key_color, formats::PngEffort::fast,
-                                               formats::png_text(one))));
-    const QString gif =
-        write(QStringLiteral("b.gif"),
-              file(formats::encode_gif(dot.view(), key_color, formats::gif_comment(two))));
-    const QString plain = write(QStringLiteral("plain.png"),
-                                file(formats::encode_indexed_png(dot.view(), key_color)));
-    ASSERT_TRUE(w.open_parameter_file(png)) << box_text.toStdString();
-    EXPECT_EQ(shown(ui), expected_shown(choices[0]));
-
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(gif)});
-    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(&w, &enter);
-    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(&w, &drop);
-    EXPECT_EQ(shown(ui), expected_shown(choices[3]));
-    EXPECT_EQ(boxes, 0);
-
-    EXPECT_FALSE(w.open_parameter_file(plain));
-    EXPECT_EQ(boxes, 1);
-    EXPECT_TRUE(box_text.contains(QStringLiteral("plain.png: no Kelvara parameters")))
-        << box_text.toStdString();
-    EXPECT_EQ(shown(ui), expected_shown(choices[3]));
 }
 
 }  // namespace
