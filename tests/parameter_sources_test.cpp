@@ -124,6 +124,7 @@ TEST(ParameterSources, EveryKindGivesTheCharacterAndEveryBadFileItsReason) {
         {"fields.png", png + chunk("iTXt", QByteArray("Kelvara parameters\0", 19)) + iend,
          "damaged chunk"},
         {"zip.png", png + itxt("not zlib", 1) + iend, "damaged chunk"},
+        {"limit.png", png + itxt(QByteArray(64 * 1024 - 23, 'x')) + iend, "CR LF"},  // read
         {"big.png", png + itxt(big) + iend, "chunk too large"},
         {"bomb.png", png + itxt(compressed(big), 1) + iend, "chunk too large"},
         {"plain.gif", bytes(formats::encode_gif(dot.view(), key_color)), "no Kelvara parameters"},
