@@ -160,7 +160,8 @@ class CharTool : public QMainWindow {
     // Pops the menu up at global_pos, unless a dialog or the menu itself is open.
     void open_view_menu(const QPoint& global_pos);
     // Records the character shown as the newest in the history, unless an operation is still
-    // changing it or stepping through the history.
+    // changing it. The character already shown is not recorded again, so a step through the
+    // history, which shows one of its characters, records nothing.
     void note_character();
     void step_to(const Character& character);
     void update_history_actions();
@@ -171,6 +172,7 @@ class CharTool : public QMainWindow {
     // The character view's mouse: a left-button drag beyond the platform's distance drags the
     // picture; a click does nothing.
     bool view_mouse_event(QEvent* event);
+
     void cut_pose_cell_for_type(int pose);
     // Switches the sprite type: the face-and-hair controls lock or unlock, the pose range follows
     // and the pose shown is cut from the other sheet.
