@@ -52,9 +52,10 @@ const std::map<std::string, std::set<std::string>> allowed = {
     {"random_ui", {"widgets", "random", "assets", "compositor", "model"}},
     {"export_ui", {"widgets", "export", "assets", "compositor", "model"}},
     {"dialogs", {"widgets", "assets", "compositor", "model"}},
+    // The main window encodes the picture it copies and drags with the file encoders.
     {"editor",
-     {"random_ui", "export_ui", "dialogs", "widgets", "export", "random", "assets", "compositor",
-      "model"}},
+     {"random_ui", "export_ui", "dialogs", "widgets", "export", "random", "assets", "formats",
+      "compositor", "model"}},
     {"render", {"sprites", "export", "random", "assets", "formats", "compositor", "model"}},
     {"app",
      {"editor", "random_ui", "export_ui", "dialogs", "widgets", "render", "sprites", "export",
