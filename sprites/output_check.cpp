@@ -1,36 +1,81 @@
 #include "output_check.h"
 
-#include <QFileInfo>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "export/atomic_write.h"
+#include "export/file_names.h"
 
 namespace kelvara::sprites {
 
 namespace {
 
+// The folder a name is made in, as the system reads the path: "." for a bare name.
+QString folder_of(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? QStringLiteral(".") : slash == 0 ? QStringLiteral("/") : path.left(slash);
+}
+
+bool writable(const QByteArray& folder) {
+    return ::faccessat(AT_FDCWD, folder.constData(), W_OK, AT_EACCESS) == 0;
+}
+
 FileStatus check_folder(const QString& path, const QString& folder) {
-    const QFileInfo info(folder);
-    if (!info.isDir()) return FileError{path, QStringLiteral("no such folder")};
-    if (!info.isWritable()) return FileError{path, QStringLiteral("the folder cannot be written")};
+    const QByteArray bytes = name_bytes(folder);
+    struct stat st {};
+    if (bytes.isEmpty() || ::stat(bytes.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return FileError{path, QStringLiteral("no such folder")};
+    if (!writable(bytes)) return FileError{path, QStringLiteral("the folder cannot be written")};
     return {};
+}
+
+// The folder of a batch, or for a missing one the nearest folder above it that is there.
+FileStatus check_named_folder(const QString& folder, bool made) {
+    const QByteArray bytes = name_bytes(folder);
+    if (bytes.isEmpty()) return FileError{folder, system_reason(ENOENT)};
+    struct stat st {};
+    if (::stat(bytes.constData(), &st) == 0) {
+        if (!S_ISDIR(st.st_mode)) return FileError{folder, system_reason(ENOTDIR)};
+        // A folder above one still to be made is only looked at: making it tells what fails.
+        if (!made && !writable(bytes))
+            return FileError{folder, QStringLiteral("the folder cannot be written")};
+        return {};
+    }
+    if (errno != ENOENT) return FileError{folder, system_reason(errno)};
+    if (::lstat(bytes.constData(), &st) == 0) {
+        return FileError{folder,
+                         QStringLiteral("a link to nothing, not a folder; it was left as it is")};
+    }
+    const QString above = folder_of(folder.endsWith(QLatin1Char('/')) ? folder.chopped(1) : folder);
+    return above == folder ? FileStatus() : check_named_folder(above, true);
 }
 
 }  // namespace
 
 FileStatus check_output(const QString& path) {
     if (FileStatus can = check_write_target(path); !can) return can;
-    return check_folder(path, QFileInfo(path).absolutePath());
+    return check_folder(path, folder_of(path));
 }
 
 FileStatus check_output_folder(const QString& folder, const QStringList& paths) {
-    // A missing folder is made, and a file in its place is found below through the paths.
-    if (QFileInfo(folder).isDir()) {
-        if (FileStatus can = check_folder(folder, folder); !can) return can;
-    }
+    if (FileStatus can = check_named_folder(folder, false); !can) return can;
     for (const QString& path : paths) {
-        if (FileStatus can = check_write_target(path); !can) return can;
+        if (FileStatus can = check_write_target(path, LinkPolicy::generated); !can) return can;
     }
     return {};
+}
+
+bool make_folder(const QString& folder) {
+    const QByteArray bytes = name_bytes(folder);
+    if (bytes.isEmpty()) return false;
+    for (qsizetype slash = bytes.indexOf('/', 1); slash > 0; slash = bytes.indexOf('/', slash + 1))
+        ::mkdir(bytes.left(slash).constData(), 0777);
+    ::mkdir(bytes.constData(), 0777);
+    struct stat st {};
+    return ::stat(bytes.constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 }  // namespace kelvara::sprites

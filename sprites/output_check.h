@@ -7,14 +7,20 @@
 
 namespace kelvara::sprites {
 
-// Whether a file may be written at path: not when a device, pipe or folder stands there, or its
-// folder is missing or closed to writing. Checked before anything is drawn, so that a bad output
-// path draws and writes nothing.
+// Whether a file may be written at path, a name the user gave: not when a device, pipe, folder or
+// a link to anything but a regular file stands there, or its folder is missing or closed to
+// writing. Checked before anything is drawn, so that a bad output path draws and writes nothing.
 FileStatus check_output(const QString& path);
 
-// Whether the files at paths, all in folder, may be written, the folder being made when it is
-// missing: not when a file stands in the folder's place, the folder is closed to writing, or a
-// device or folder stands at one of the paths.
+// Whether the files at paths, names made up in folder, may be written, the folder being made
+// when it is missing. The folder is the user's: a link to a folder is followed, and a file, a
+// link to nothing or to anything but a folder, in its place or in that of a missing folder above
+// it, is refused, as is an existing folder closed to writing. A link at one of the paths is
+// replaced when the files are written; a device, pipe or folder there is refused.
 FileStatus check_output_folder(const QString& folder, const QStringList& paths);
+
+// Makes folder and the missing folders above it, under exactly the bytes of its name (see
+// export/file_names.h); whether it is a folder afterwards.
+bool make_folder(const QString& folder);
 
 }  // namespace kelvara::sprites

@@ -1,12 +1,10 @@
 #include "random_batch.h"
 
-#include <QDir>
-
 #include "character_output.h"
-#include "export/batch_writer.h"
 #include "export/encoded_bytes.h"
 #include "export/export_paths.h"
 #include "export/parameter_file.h"
+#include "output_check.h"
 #include "parallel_render.h"
 #include "random/random_generation.h"
 #include "sprite_png.h"
@@ -55,9 +53,10 @@ QStringList RandomBatch::paths(const QString& folder) const {
 
 FileStatus write_random_batch(const RandomBatch& batch, const QString& folder, Colour background,
                               int jobs, const CharacterOutput& output,
-                              const std::function<void(int done)>& progress) {
-    if (!QDir().mkpath(folder)) return FileError{folder, QStringLiteral("cannot make the folder")};
-    BatchWriter writer(folder);
+                              const std::function<void(int done)>& progress,
+                              const BatchWriter::Waiting& waiting) {
+    if (!make_folder(folder)) return FileError{folder, QStringLiteral("cannot make the folder")};
+    BatchWriter writer(folder, waiting);
     std::vector<CharacterOutput> outputs(static_cast<std::size_t>(jobs_for(batch.size(), jobs)),
                                          output);
     auto one = [&](int i, int job) -> FileStatus {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "export/batch_writer.h"
 #include "export/file_error.h"
 #include "model/editor_state.h"
 #include "model/random_items.h"
@@ -37,9 +38,11 @@ class RandomBatch {
 
 // Writes every character's image (BMP on the background) and parameter file into the folder, made
 // when missing, with `jobs` threads, one durable batch. progress(done) is called now and then on
-// the calling thread while the batch is drawn.
+// the calling thread while the batch is drawn. While another batch writes into the folder this one
+// waits for it, first telling waiting (see BatchWriter).
 FileStatus write_random_batch(const RandomBatch& batch, const QString& folder, Colour background,
                               int jobs, const CharacterOutput& output,
-                              const std::function<void(int done)>& progress = {});
+                              const std::function<void(int done)>& progress = {},
+                              const BatchWriter::Waiting& waiting = BatchWriter::say_waiting);
 
 }  // namespace kelvara::sprites

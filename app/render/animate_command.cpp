@@ -18,7 +18,7 @@ catalogue::Animation animation_value(const CommandLine& line) {
     if (!found) {
         throw BadInput(
             QStringLiteral("unknown animation \"%1\" (kelvara-render animate --list names them)")
-                .arg(name));
+                .arg(shortened(name)));
     }
     return *found;
 }
@@ -61,7 +61,7 @@ int animate_command(const QStringList& arguments, QTextStream& out, QTextStream&
     const ParameterRecord record = read_parameters(line.positional().first());
     r.selection = record.selection;
     r.text = character_text(record.base_name, record.selection);
-    check_outputs({path});
+    check_outputs({{path, r.strip ? ".png" : ".gif"}}, line.positional());
     return finish(sprites::write_animation(sprites::CharacterOutput(), r, path), err);
 }
 

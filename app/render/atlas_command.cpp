@@ -40,8 +40,6 @@ AtlasFiles atlas_files(const CommandLine& line) {
     f.png = line.output(atlas_output);
     if (f.png.isEmpty()) throw BadInput(QStringLiteral("atlas needs -o OUT.png"));
     f.json = line.has(json_option) ? line.output(json_option) : json_beside(f.png);
-    if (QFileInfo(f.json).absoluteFilePath() == QFileInfo(f.png).absoluteFilePath())
-        throw BadInput(QStringLiteral("the JSON file and the PNG must be two files"));
     return f;
 }
 
@@ -68,7 +66,7 @@ int atlas_command(const QStringList& arguments, QTextStream& out, QTextStream& e
     const ParameterRecord record = read_parameters(files.parameters);
     r.selection = record.selection;
     r.text = character_text(record.base_name, record.selection);
-    check_outputs({files.png, files.json});
+    check_outputs({{files.png, ".png"}, {files.json, ".json"}}, {files.parameters});
     if (const sprites::Grid grid = sprites::atlas_grid(r); !grid.fits()) {
         throw BadInput(QStringLiteral("the atlas would be %1 x %2 pixels, more than %3 a side: "
                                       "choose other --columns or a smaller --scale")

@@ -1,10 +1,14 @@
 #include "cli.h"
 
+#include <algorithm>
 #include <array>
+#include <new>
 
 #include "command_line.h"
 #include "commands.h"
+#include "export/file_error.h"
 #include "help_text.h"
+#include "input_output.h"
 #include "model/version.h"
 
 namespace kelvara::cli {
@@ -46,16 +50,23 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         out << program_name << " " << version_text << "\n";
         return exit_ok;
     }
+    const auto command = std::find_if(commands.begin(), commands.end(), [&](const Command& c) {
+        return first == QLatin1String(c.name);
+    });
     try {
-        for (const Command& c : commands) {
-            if (first == QLatin1String(c.name)) return c.run(arguments.mid(1), out, err);
+        if (command == commands.end()) {
+            throw BadInput(QStringLiteral("unknown command %1").arg(shortened(first)));
         }
-        throw BadInput(QStringLiteral("unknown command %1").arg(first));
+        return command->run(arguments.mid(1), out, err);
     } catch (const BadInput& e) {
         report(err, e.message());
-        err << "Try '" << program_name << " "
-            << (first.startsWith(QLatin1Char('-')) ? QString() : first) << " --help'.\n";
+        // An unknown command is not echoed again: the message has already shown it, shortened.
+        err << "Try '" << program_name
+            << (command != commands.end() ? QLatin1Char(' ') + first : QString()) << " --help'.\n";
         return exit_bad_input;
+    } catch (const std::bad_alloc&) {
+        report(err, out_of_memory_message());
+        return exit_write_failed;
     }
 }
 

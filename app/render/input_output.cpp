@@ -2,9 +2,21 @@
 
 #include "cli.h"
 #include "command_line.h"
+#include "export/same_file.h"
 #include "sprites/output_check.h"
 
 namespace kelvara::cli {
+
+namespace {
+
+// Set by the output checks, which every command makes before it draws; read when it runs out of
+// memory, which can happen anywhere in the drawing and encoding that follow.
+QString& drawn_output() {
+    static QString path;
+    return path;
+}
+
+}  // namespace
 
 ParameterRecord read_parameters(const QString& path) {
     FileResult<ParameterRecord> read = read_parameter_file_at(path);
@@ -12,12 +24,51 @@ ParameterRecord read_parameters(const QString& path) {
     return std::move(read.value());
 }
 
-void check_outputs(const QStringList& paths) {
-    for (const QString& path : paths) {
-        if (const FileStatus can = sprites::check_output(path); !can) {
+void check_outputs(const std::vector<Output>& outputs, const QStringList& inputs) {
+    auto refuse = [](const Output& output, const QString& reason) {
+        throw BadInput(describe(FileError{output.path, reason}));
+    };
+    for (const Output& output : outputs) {
+        if (const FileStatus can = sprites::check_output(output.path); !can) {
             throw BadInput(describe(can.error()));
         }
     }
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            if (same_file(outputs[i].path, outputs[j].path)) {
+                refuse(outputs[i], QStringLiteral("the same file as %1; each output needs a file "
+                                                  "of its own")
+                                       .arg(shortened(outputs[j].path)));
+            }
+        }
+        for (const QString& input : inputs) {
+            if (same_file(outputs[i].path, input)) {
+                refuse(outputs[i], QStringLiteral("the same file as the input %1; the output "
+                                                  "needs a name of its own")
+                                       .arg(shortened(input)));
+            }
+        }
+    }
+    for (const Output& output : outputs) {
+        const QString wanted = QLatin1String(output.extension);
+        if (!output.path.endsWith(wanted, Qt::CaseInsensitive)) {
+            refuse(output, QStringLiteral("the file is written as %1, so its name must end in %2")
+                               .arg(wanted.mid(1).toUpper(), wanted));
+        }
+    }
+    drawn_output() = outputs.front().path;
+}
+
+void check_batch_folder(const QString& folder, const QStringList& paths) {
+    if (const FileStatus can = sprites::check_output_folder(folder, paths); !can)
+        throw BadInput(describe(can.error()));
+    drawn_output() = folder;
+}
+
+QString out_of_memory_message() {
+    const QString path = drawn_output();
+    const FileError error = not_enough_memory(path);
+    return path.isEmpty() ? error.reason : describe(error);
 }
 
 int finish(const FileStatus& written, QTextStream& err) {

@@ -9,6 +9,7 @@
 #include <exception>
 
 #include "cli.h"
+#include "export/file_names.h"
 
 namespace {
 
@@ -42,8 +43,12 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
+    // The arguments as the bytes they are: a file name need not be UTF-8, and arguments() would
+    // replace what is not, so that another file, or none, would be opened or written.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << kelvara::name_from_bytes(QByteArray(argv[i]));
     try {
-        const int status = kelvara::cli::run(QCoreApplication::arguments().mid(1), out, err);
+        const int status = kelvara::cli::run(arguments, out, err);
         out.flush();
         err.flush();
         return status;

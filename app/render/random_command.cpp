@@ -12,7 +12,6 @@
 #include "random/random_generation.h"
 #include "sprite_options.h"
 #include "sprites/character_output.h"
-#include "sprites/output_check.h"
 #include "sprites/random_batch.h"
 
 namespace kelvara::cli {
@@ -94,12 +93,18 @@ int random_command(const QStringList& arguments, QTextStream& out, QTextStream& 
     }
     // Every selection is drawn before any is rendered, so the batch does not depend on the jobs.
     const sprites::RandomBatch batch(r.start, r.count, source);
-    if (const FileStatus can = sprites::check_output_folder(r.folder, batch.paths(r.folder)); !can)
-        throw BadInput(describe(can.error()));
+    check_batch_folder(r.folder, batch.paths(r.folder));
 
     const auto progress = progress_report(r.count, err);
-    const FileStatus written = sprites::write_random_batch(batch, r.folder, r.background, r.jobs,
-                                                           sprites::CharacterOutput(), progress);
+    const auto waiting = [&err](const QString& folder) {
+        report(err, describe(FileError{folder, QStringLiteral("another batch is writing into this "
+                                                              "folder; this one waits until it has "
+                                                              "finished, then replaces its files "
+                                                              "of the same names")}));
+        err.flush();
+    };
+    const FileStatus written = sprites::write_random_batch(
+        batch, r.folder, r.background, r.jobs, sprites::CharacterOutput(), progress, waiting);
     if (progress) err << "\n";
     return finish(written, err);
 }

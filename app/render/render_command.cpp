@@ -18,6 +18,16 @@ struct RenderRequest {
     sprites::OutputStyle style;
 };
 
+// The name on a parameter file's first line without the characters that would move a terminal's
+// cursor or recolour its text when the file is listed.
+QString without_control_characters(const QString& name) {
+    QString kept;
+    for (const QChar c : name) {
+        if (c.category() != QChar::Other_Control) kept += c;
+    }
+    return kept;
+}
+
 RenderRequest render_request(const CommandLine& line) {
     if (line.positional().size() != 1)
         throw BadInput(QStringLiteral("render takes one parameter file"));
@@ -48,15 +58,15 @@ int render_command(const QStringList& arguments, QTextStream& out, QTextStream& 
     const RenderRequest r = render_request(line);
     const ParameterRecord record = read_parameters(r.parameters);
     QString path = r.output;
+    const bool png = r.style.format == sprites::OutputStyle::Format::png;
     if (path.isEmpty()) {
-        const QString name = export_base_name(record.base_name);
+        const QString name = export_base_name(without_control_characters(record.base_name));
         const QString problem = base_name_problem(name);
         if (!problem.isEmpty()) throw BadInput(problem);
-        const bool png = r.style.format == sprites::OutputStyle::Format::png;
         path = export_path(QStringLiteral("."), name,
                            png ? QStringLiteral(".png") : QStringLiteral(".bmp"));
     }
-    check_outputs({path});
+    check_outputs({{path, png ? ".png" : ".bmp"}}, {r.parameters});
     sprites::CharacterOutput output;
     return finish(sprites::write_picture(output, record.selection, r.style, path,
                                          character_text(record.base_name, record.selection)),

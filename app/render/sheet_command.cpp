@@ -44,7 +44,8 @@ int sheet_command(const QStringList& arguments, QTextStream& out, QTextStream& e
                            .arg(grid.height())
                            .arg(sprites::largest_picture_side));
     }
-    check_outputs({path});
+    check_outputs({{path, r.format == sprites::SheetRequest::Format::png ? ".png" : ".bmp"}},
+                  line.positional());
 
     // Every file is read before anything is drawn, so a bad one writes nothing.
     for (const QString& p : line.positional()) r.selections.push_back(read_parameters(p).selection);
