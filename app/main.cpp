@@ -4,15 +4,17 @@
 #include <exception>
 
 #include "editor/char_tool.h"
+#include "export/file_names.h"
 #include "info_options.h"
 
 namespace {
 
 // The parameter file named on the command line, if any: the first argument that is not an
-// option (Qt has already taken its own options out).
-QString parameter_file_argument(const QStringList& arguments) {
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (!arguments[i].startsWith(QLatin1Char('-'))) return arguments[i];
+// option (Qt has already taken its own options out of argv). Its name is taken as the bytes it
+// is, as a name need not be UTF-8 (see export/file_names.h).
+QString parameter_file_argument(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] != '-') return kelvara::name_from_bytes(QByteArray(argv[i]));
     }
     return {};
 }
@@ -32,8 +34,7 @@ int main(int argc, char* argv[]) {
         window.show();
         // A file that cannot be opened is reported, and the window starts with its usual
         // character.
-        if (const QString file = parameter_file_argument(QCoreApplication::arguments());
-            !file.isEmpty()) {
+        if (const QString file = parameter_file_argument(argc, argv); !file.isEmpty()) {
             window.open_parameter_file(file);
         }
         return app.exec();

@@ -4,6 +4,7 @@
 #include <QMimeData>
 
 #include "editor/char_tool.h"
+#include "export/file_names.h"
 #include "export/parameter_reader.h"
 
 // Opening a saved character: a parameter file named on the command line or dropped on the window.
@@ -16,7 +17,12 @@ QString dragged_file(const QMimeData* data) {
     if (data == nullptr || !data->hasUrls()) return {};
     const QList<QUrl> urls = data->urls();
     if (urls.size() != 1 || !urls.front().isLocalFile()) return {};
-    return urls.front().toLocalFile();
+    const QUrl& url = urls.front();
+    if (!url.host().isEmpty()) return url.toLocalFile();
+    // The path's bytes as the URL carries them, percent-encoded: toLocalFile() reads them as
+    // UTF-8, which loses a name that is not (see export/file_names.h).
+    return name_from_bytes(
+        QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QLabel>
 #include <QPushButton>
 #include <cerrno>
@@ -122,6 +124,52 @@ TEST_F(SaveDialogFolders, AFolderRemovedAfterChoosingItIsReportedAndTheDialogSta
     EXPECT_EQ(d->messages[1].text,
               file(QStringLiteral("gone")) + QStringLiteral(": ") + system_words(ENOENT));
     EXPECT_EQ(d->DirectoryList->Path(), folder);
+}
+
+// A folder whose name is not UTF-8 (Shift-JIS bytes) is listed with its odd bytes shown as
+// escapes, chosen and opened under its very name, and the files are saved into it.
+TEST_F(SaveDialogFolders, AFolderWhoseNameIsNotUtf8IsListedChosenAndWrittenInto) {
+    const QByteArray raw = QFile::encodeName(folder) + "/sj\x93\xfa";
+    ASSERT_EQ(::mkdir(raw.constData(), 0777), 0);
+    const QString named = file(QStringLiteral("sj")) + QChar(0xDC93) + QChar(0xDCFA);
+    CapturingSaveDialog* d = open();
+    DirectoryListBox* list = d->DirectoryList;
+    ASSERT_EQ(list->ListCount(), 1);
+    EXPECT_EQ(list->item(list->count() - 1)->text(), QStringLiteral("sj\\x93\\xfa"));
+    click_entry(list, 0);
+    EXPECT_EQ(d->SavePath->text(), named);
+    QTest::mouseClick(d->OKButton, Qt::LeftButton);
+    EXPECT_TRUE(d->messages.empty());
+    struct stat st {};
+    EXPECT_EQ(::stat((raw + "/temp.bmp").constData(), &st), 0);
+    EXPECT_EQ(::stat((raw + "/temp.txt").constData(), &st), 0);
+}
+
+// The list says only why a folder could not be opened (the system's error number) and which;
+// putting it into words is left to the dialog that shows it.
+TEST(DirectoryListBox, AFolderThatCannotBeOpenedGivesItsErrorAndTheListStays) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString root = QDir(dir.path()).canonicalPath();
+    ASSERT_TRUE(QDir(root).mkdir(QStringLiteral("gone")));
+    DirectoryListBox list(nullptr);
+    ASSERT_EQ(list.setPath(root), 0);
+    EXPECT_EQ(list.setPath(root + QStringLiteral("/missing")), ENOENT);
+    EXPECT_EQ(list.Path(), root);
+
+    QString failed_folder;
+    int failed_error = 0;
+    QObject::connect(&list, &DirectoryListBox::OpenFailed, [&](const QString& f, int e) {
+        failed_folder = f;
+        failed_error = e;
+    });
+    ASSERT_EQ(list.List(0), root + QStringLiteral("/gone"));
+    list.setCurrentRow(list.count() - 1);
+    ASSERT_TRUE(QDir(root).rmdir(QStringLiteral("gone")));
+    QTest::keyClick(&list, Qt::Key_Return);  // opens the selected entry
+    EXPECT_EQ(failed_folder, root + QStringLiteral("/gone"));
+    EXPECT_EQ(failed_error, ENOENT);
+    EXPECT_EQ(list.Path(), root);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "editor_fixture.h"
 #include "export/ui/save_dialog.h"
 #include "export_test_support.h"
-#include "widgets/directory_list_box.h"
+#include "export/ui/directory_list_box.h"
 #include "widgets/surface_view.h"
 
 namespace kelvara::testing {

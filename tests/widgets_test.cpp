@@ -10,7 +10,6 @@
 #include <functional>
 #include <utility>
 
-#include "widgets/directory_list_box.h"
 #include "widgets/unloading_dialog.h"
 
 namespace kelvara::testing {
@@ -73,33 +72,6 @@ TEST(UnloadingDialog, EscStaysOpenWithoutACancelButtonAndOwnersFontAndIconAreTak
     EXPECT_EQ(d.font(), font);
     EXPECT_EQ(d.windowIcon().pixmap(16, 16).toImage().pixel(0, 0), QColor(Qt::red).rgb());
     d.close();
-}
-
-// The list says only why a folder could not be opened (the system's error number) and which;
-// putting it into words is left to the dialog that shows it.
-TEST(DirectoryListBox, AFolderThatCannotBeOpenedGivesItsErrorAndTheListStays) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString root = QDir(dir.path()).canonicalPath();
-    ASSERT_TRUE(QDir(root).mkdir(QStringLiteral("gone")));
-    DirectoryListBox list(nullptr);
-    ASSERT_EQ(list.setPath(root), 0);
-    EXPECT_EQ(list.setPath(root + QStringLiteral("/missing")), ENOENT);
-    EXPECT_EQ(list.Path(), root);
-
-    QString failed_folder;
-    int failed_error = 0;
-    QObject::connect(&list, &DirectoryListBox::OpenFailed, [&](const QString& f, int e) {
-        failed_folder = f;
-        failed_error = e;
-    });
-    ASSERT_EQ(list.List(0), root + QStringLiteral("/gone"));
-    list.setCurrentRow(list.count() - 1);
-    ASSERT_TRUE(QDir(root).rmdir(QStringLiteral("gone")));
-    QTest::keyClick(&list, Qt::Key_Return);  // opens the selected entry
-    EXPECT_EQ(failed_folder, root + QStringLiteral("/gone"));
-    EXPECT_EQ(failed_error, ENOENT);
-    EXPECT_EQ(list.Path(), root);
 }
 
 }  // namespace

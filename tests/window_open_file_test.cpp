@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
+#include <cstdio>
 
 #include "compositor/render_character.h"
 #include "dialogs/version_dialog.h"
@@ -219,12 +220,13 @@ TEST_F(OpenFile, ABadFileAtStartUpStartsNormally) {
     EXPECT_EQ(fresh.workspace().character_view, usual_view);
 }
 
-// A file dropped on the window opens, unless a dialog is open.
+// A file dropped on the window opens, unless a dialog is open; one whose name is not UTF-8
+// (Shift-JIS bytes, percent-encoded in the URL as file managers send it) opens under that name.
 TEST_F(OpenFile, ADroppedFileOpensUnlessADialogIsOpen) {
-    const QString path = write_choice(QStringLiteral("dropped.txt"), choices[2]);
+    QUrl url = QUrl::fromLocalFile(write_choice(QStringLiteral("dropped.txt"), choices[2]));
     auto drop = [&] {
         QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
+        data.setUrls({url});
         QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(&w, &enter);
         QDropEvent event(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
@@ -241,6 +243,13 @@ TEST_F(OpenFile, ADroppedFileOpensUnlessADialogIsOpen) {
     d->unload();
     drop();
     EXPECT_EQ(shown(ui), expected_shown(choices[2]));
+
+    const QByteArray raw = QFile::encodeName(dir.path()) + "/sj\x93\xfa.txt";
+    const QByteArray plain = QFile::encodeName(write_choice(QStringLiteral("p.txt"), choices[1]));
+    ASSERT_EQ(::rename(plain.constData(), raw.constData()), 0);
+    url = QUrl::fromEncoded("file://" + raw.toPercentEncoding("/"));
+    drop();
+    EXPECT_EQ(shown(ui), expected_shown(choices[1]));
 }
 
 }  // namespace

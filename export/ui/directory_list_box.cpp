@@ -1,14 +1,19 @@
-#include "widgets/directory_list_box.h"
+#include "export/ui/directory_list_box.h"
 
 #include <dirent.h>
 
+#include <sys/stat.h>
+
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <algorithm>
 #include <cerrno>
+#include <limits>
+
+#include "export/file_error.h"
+#include "export/file_names.h"
 
 namespace kelvara {
 
@@ -37,10 +42,41 @@ QString absolute_clean_path(const QString& folder) {
 
 // 0 when the folder can be opened; the system's error number when it cannot.
 int open_error(const QString& folder) {
-    DIR* dir = ::opendir(QFile::encodeName(folder).constData());
+    DIR* dir = ::opendir(name_bytes(folder).constData());
     if (dir == nullptr) return errno;
     ::closedir(dir);
     return 0;
+}
+
+// The names of the folders in folder, hidden ones left out, sorted regardless of case. A name is
+// read as its bytes (see export/file_names.h), so that a folder whose name is not UTF-8 is listed
+// and opened under that very name.
+QStringList subfolders(const QString& folder) {
+    QStringList names;
+    const QByteArray path = name_bytes(folder);
+    DIR* dir = ::opendir(path.constData());
+    if (dir == nullptr) return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        struct stat st {};
+        if (name.startsWith('.') || ::stat((path + '/' + name).constData(), &st) != 0 ||
+            !S_ISDIR(st.st_mode)) {
+            continue;
+        }
+        names << name_from_bytes(name);
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int order = a.compare(b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
+    return names;
+}
+
+// A name as the list shows it: a byte that is no character, or a control character, written as
+// an escape instead of a box or a line break.
+QString shown(const QString& name) {
+    return shortened(name, std::numeric_limits<int>::max());
 }
 
 // The folders from the root down to folder, folder included.
@@ -76,16 +112,18 @@ int DirectoryListBox::setPath(const QString& folder) {
     const QStyle* s = style();
     const QStringList chain = path_from_root(target);
     for (int depth = 0; depth < chain.size(); ++depth) {
-        const QString name = depth == 0 ? chain[0] : QFileInfo(chain[depth]).fileName();
-        auto* item = new QListWidgetItem(s->standardIcon(QStyle::SP_DirOpenIcon), name, this);
+        const QString name = depth == 0 ? chain[0] : chain[depth].section(QLatin1Char('/'), -1);
+        auto* item =
+            new QListWidgetItem(s->standardIcon(QStyle::SP_DirOpenIcon), shown(name), this);
         item->setData(path_role, chain[depth]);
         item->setData(depth_role, depth);
     }
-    const QDir dir(target);
-    for (const QString& name :
-         dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-        auto* item = new QListWidgetItem(s->standardIcon(QStyle::SP_DirClosedIcon), name, this);
-        item->setData(path_role, dir.filePath(name));
+    for (const QString& name : subfolders(target)) {
+        auto* item =
+            new QListWidgetItem(s->standardIcon(QStyle::SP_DirClosedIcon), shown(name), this);
+        item->setData(path_role, target.endsWith(QLatin1Char('/'))
+                                     ? target + name
+                                     : target + QLatin1Char('/') + name);
         item->setData(depth_role, static_cast<int>(chain.size()));
     }
     path_ = target;

@@ -12,7 +12,7 @@
 #include "export/export_image.h"
 #include "export/export_paths.h"
 #include "export/file_error.h"
-#include "widgets/directory_list_box.h"
+#include "export/ui/directory_list_box.h"
 #include "widgets/surface_view.h"
 
 namespace kelvara {

@@ -7,7 +7,7 @@
 
 #include "export/ui/drive_roots.h"
 #include "export/ui/save_dialog.h"
-#include "widgets/directory_list_box.h"
+#include "export/ui/directory_list_box.h"
 #include "widgets/placement.h"
 #include "widgets/surface_view.h"
 
