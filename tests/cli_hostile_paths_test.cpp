@@ -92,10 +92,10 @@ QString snapshot(const QByteArray& folder) {
     return shown.join(QStringLiteral(", "));
 }
 
-// Makes what a row plants, words split at blanks: "name->target" a link,
-// "name|" a pipe, "name=[first]" a parameter file whose first line is [first], "name=text" a
-// file holding text, and "@pids" links from the temporary names an old batch writer would give
-// kelvara_1.bmp in the next few hundred processes to the file "victim".
+// Makes what a row plants, words split at blanks: "name->target" a link, "name|" a pipe,
+// "name=[first]" a parameter file whose first line is [first], "name=text" a file holding text,
+// and "@pids" links from the temporary names an old batch writer would give kelvara_1.bmp in the
+// next few hundred processes to the file "victim".
 void plant(const QByteArray& folder, const QByteArray& planted) {
     for (const QByteArray& word : planted.split(' ')) {
         if (word.isEmpty()) continue;
