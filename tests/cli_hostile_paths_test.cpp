@@ -92,10 +92,10 @@ QString snapshot(const QByteArray& folder) {
     return shown.join(QStringLiteral(", "));
 }
 
-// Makes what a row plants, words split at blanks: "name->target" a link, "name|" a pipe,
-// "name=[first]" a parameter file whose first line is [first], "name=text" a file holding text,
-// and "@pids" links from the temporary names an old batch writer would give kelvara_1.bmp in the
-// next few hundred processes to the file "victim".
+// Makes what a row plants, words split at blanks: "name/" a folder, "name->target" a link,
+// "name|" a pipe, "name=[first]" a parameter file whose first line is [first], "name=text" a file
+// holding text, and "@pids" links from the temporary names an old batch writer would give
+// kelvara_1.bmp in the next few hundred processes to the file "victim".
 void plant(const QByteArray& folder, const QByteArray& planted) {
     for (const QByteArray& word : planted.split(' ')) {
         if (word.isEmpty()) continue;
@@ -111,6 +111,8 @@ void plant(const QByteArray& folder, const QByteArray& planted) {
                     folder + "/.kelvara-tmp-" + QByteArray::number(pid) + "-kelvara_1.bmp";
                 ASSERT_EQ(::symlink("victim", link.constData()), 0);
             }
+        } else if (word.endsWith('/')) {
+            ASSERT_EQ(::mkdir(at.constData(), 0777), 0);
         } else if (word.endsWith('|')) {
             ASSERT_EQ(::mkfifo(at.chopped(1).constData(), 0666), 0);
         } else if (word.contains("->")) {
@@ -184,6 +186,8 @@ const Row rows[] = {
     {6, "sj\x93\xfa.txt=[hero]", "render sj\x93\xfa.txt -o o\x93\xfa.bmp", 0, "",
      "o\\x93\\xfa.bmp: BMP, sj\\x93\\xfa.txt: txt"},
     {6, "", "render gone\x93.txt", 2, "gone\\x93.txt: ", nullptr},
+    {6, "P.txt=[hero] d\x93/", "render P.txt -o d\x93/o.bmp", 0, "", "P.txt: txt, d\\x93: [o.bmp: BMP]"},
+    {6, "", "random --count 1 --seed 1 --out d\x93/e", 0, "", "d\\x93: [e: [kelvara_1.bmp: BMP, kelvara_1.txt: txt]]"},
     {6, "c.txt=[a\x1b[31mb\tc]", "render c.txt", 0, "", "a[31mbc.bmp: BMP, c.txt: txt"},
     // The name says the format written, and an output is never an input.
     {7, "P.txt=[hero]", "atlas P.txt -o a.bmp", 2, "a.bmp: the file is written as PNG, so its name must end in .png", nullptr},
@@ -222,6 +226,7 @@ TEST(CliHostilePaths, EachTrickIsRefusedOrHarmless) {
 #endif
         QTemporaryDir dir;
         const QByteArray folder = QFile::encodeName(dir.path());
+        const EmptiedAtEnd emptied{folder};
         plant(folder, row.planted);
         const QString before = snapshot(folder);
         const auto p = start(folder, QByteArray(row.args).split(' '), row.memory_mib);

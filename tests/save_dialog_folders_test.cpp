@@ -129,6 +129,7 @@ TEST_F(SaveDialogFolders, AFolderRemovedAfterChoosingItIsReportedAndTheDialogSta
 // A folder whose name is not UTF-8 (Shift-JIS bytes) is listed with its odd bytes shown as
 // escapes, chosen and opened under its very name, and the files are saved into it.
 TEST_F(SaveDialogFolders, AFolderWhoseNameIsNotUtf8IsListedChosenAndWrittenInto) {
+    const EmptiedAtEnd emptied{QFile::encodeName(folder)};
     const QByteArray raw = QFile::encodeName(folder) + "/sj\x93\xfa";
     ASSERT_EQ(::mkdir(raw.constData(), 0777), 0);
     const QString named = file(QStringLiteral("sj")) + QChar(0xDC93) + QChar(0xDCFA);

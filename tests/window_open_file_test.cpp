@@ -13,6 +13,7 @@
 #include "dialogs/version_dialog.h"
 #include "editor_fixture.h"
 #include "export/parameter_file.h"
+#include "export_test_support.h"
 
 namespace kelvara::testing {
 namespace {
@@ -244,6 +245,7 @@ TEST_F(OpenFile, ADroppedFileOpensUnlessADialogIsOpen) {
     drop();
     EXPECT_EQ(shown(ui), expected_shown(choices[2]));
 
+    const EmptiedAtEnd emptied{QFile::encodeName(dir.path())};
     const QByteArray raw = QFile::encodeName(dir.path()) + "/sj\x93\xfa.txt";
     const QByteArray plain = QFile::encodeName(write_choice(QStringLiteral("p.txt"), choices[1]));
     ASSERT_EQ(::rename(plain.constData(), raw.constData()), 0);
