@@ -50,7 +50,9 @@ void CharTool::start_picture_drag() {
 }
 
 bool CharTool::view_mouse_event(QEvent* event) {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
+    // The view's filter sees every event it gets (paint, resize …): only a mouse event is one.
+    const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
+    if (mouse == nullptr) return false;
     switch (event->type()) {
         case QEvent::MouseButtonPress:
             if (mouse->button() == Qt::LeftButton) drag_from_ = mouse->position().toPoint();
