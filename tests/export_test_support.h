@@ -1,6 +1,5 @@
 #pragma once
 
-#include <ftw.h>
 #include <gtest/gtest.h>
 #include <iconv.h>
 #include <sys/mount.h>
@@ -81,20 +80,6 @@ inline QString snapshot(const QString& folder) {
     }
     return shown.join(QStringLiteral(", "));
 }
-
-// Empties a folder at the end of the scope, names of any bytes included: a QTemporaryDir cannot
-// remove a name that is not UTF-8 and would leave it behind.
-struct EmptiedAtEnd {
-    QByteArray folder;
-    ~EmptiedAtEnd() {
-        ::nftw(
-            folder.constData(),
-            [](const char* path, const struct stat*, int, FTW* at) {
-                return at->level == 0 ? 0 : ::remove(path);
-            },
-            16, FTW_DEPTH | FTW_PHYS);
-    }
-};
 
 // A small tmpfs of its own, to have a full or read-only file system in a test. Needs the right to
 // mount; mounted() tells whether it worked.
