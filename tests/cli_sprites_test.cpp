@@ -3,11 +3,15 @@
 // input writes nothing.
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+
 #include <QBuffer>
+#include <QDirIterator>
 #include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <set>
 
 #include "cli_test_support.h"
@@ -135,103 +139,148 @@ TEST_F(Sprites, TransparentScaledAtlasOfDamageFiguresMatchesRender) {
     EXPECT_EQ(qAlpha(atlas.pixel(atlas.width() - 1, atlas.height() - 1)), 0);
 }
 
-TEST_F(Sprites, JsonDescribesEveryFrameAndTagsTheAnimations) {
+// The JSON as Phaser, PixiJS and Aseprite's importers read it: frames named by their index, the
+// cells first in atlas order, then the repeats that make every animation one tagged run.
+TEST_F(Sprites, JsonDescribesEveryFrameAndTagsEveryAnimation) {
     const QString file = params(hero(), u"hero"_s);
+    const std::set<std::string_view> looping = {"stand", "walk",  "run",   "kit-run",
+                                                "dizzy", "burnt", "frozen"};
     struct Case {
         QString frames;
-        int count;
+        int cells;
+        int count;              // cells and repeats
         int first_pose_frames;  // how many pose frames come first
         int scale;
+        QString json;                           // where the JSON goes, in the temporary folder
+        QString image;                          // its way to the PNG
+        std::map<QString, QStringList> played;  // some animations' frame keys as played
     };
-    for (const Case& c : {Case{u"all"_s, 190, 136, 1}, Case{u"damage"_s, 54, 0, 2},
-                          Case{u"poses"_s, 136, 136, 1}}) {
+    const Case cases[] = {
+        {u"all"_s,
+         190,
+         200,
+         136,
+         1,
+         u"all.json"_s,
+         u"all.png"_s,
+         {{u"dizzy"_s, {u"152"_s, u"153"_s, u"154"_s, u"153"_s}},
+          {u"knocked-down"_s, {u"193"_s, u"194"_s, u"195"_s, u"196"_s}},
+          {u"catch"_s, {u"190"_s, u"191"_s, u"192"_s}}}},
+        {u"damage"_s,
+         54,
+         61,
+         0,
+         2,
+         u"json/damage.json"_s,
+         u"../damage.png"_s,
+         {{u"dizzy"_s, {u"16"_s, u"17"_s, u"18"_s, u"17"_s}},
+          {u"fall-forward"_s, {u"58"_s, u"59"_s, u"60"_s}}}},
+        {u"poses"_s,
+         136,
+         139,
+         136,
+         1,
+         u"poses.json"_s,
+         u"poses.png"_s,
+         {{u"walk"_s, {u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s, u"9"_s, u"10"_s, u"11"_s}}}},
+    };
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"json"_s));
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.frames.toStdString());
         const QString png = path(c.frames + u".png"_s);
-        ASSERT_EQ(run_cli({u"atlas"_s, file, u"-o"_s, png, u"--frames"_s, c.frames, u"--scale"_s,
-                           QString::number(c.scale), u"--columns"_s, u"10"_s})
-                      .status,
-                  0);
+        const CliRun r =
+            run_cli({u"atlas"_s, file, u"-o"_s, png, u"--frames"_s, c.frames, u"--scale"_s,
+                     QString::number(c.scale), u"--columns"_s, u"10"_s, u"--json"_s, path(c.json)});
+        ASSERT_EQ(r.status, 0) << r.err.toStdString();
+        EXPECT_EQ(r.err, QString()) << "no warning below 8192 pixels a side";
         const QImage atlas = image_at(png);
-        const QJsonObject doc = json_at(path(c.frames + u".json"_s));
+        const QJsonObject doc = json_at(path(c.json));
         const QJsonObject meta = doc[u"meta"_s].toObject();
         EXPECT_EQ(meta[u"app"_s].toString(), u"kelvara"_s);
-        EXPECT_EQ(meta[u"image"_s].toString(), c.frames + u".png"_s);
-        EXPECT_EQ(meta[u"format"_s].toString(), u"RGBA8888"_s);
-        EXPECT_EQ(meta[u"scale"_s].toString(), QString::number(c.scale));
+        EXPECT_EQ(meta[u"image"_s].toString(), c.image);
+        EXPECT_EQ(meta[u"format"_s].toString(), u"I8"_s) << "a character's atlas is a palette PNG";
+        EXPECT_EQ(meta[u"scale"_s].toString(), u"1"_s);
+        EXPECT_EQ(meta[u"kelvara"_s][u"scale"_s].toInt(), c.scale);
         const QJsonObject size = meta[u"size"_s].toObject();
         EXPECT_EQ(QSize(size[u"w"_s].toInt(), size[u"h"_s].toInt()), atlas.size());
 
-        // The rectangles follow each other along the rows without gap or overlap.
+        // The cells follow each other along the rows without gap or overlap; each repeat shows
+        // a cell of the same pose.
         const QJsonArray frames = doc[u"frames"_s].toArray();
         ASSERT_EQ(frames.size(), c.count);
         const int tile = 63 * c.scale;
-        std::set<QString> names;
+        std::map<std::pair<QString, int>, QRect> cell_of;
         QRect previous;
         for (int k = 0; k < c.count; ++k) {
             const QJsonObject f = frames[k].toObject();
-            const QJsonObject r = f[u"frame"_s].toObject();
-            const QRect rect(r[u"x"_s].toInt(), r[u"y"_s].toInt(), r[u"w"_s].toInt(),
-                             r[u"h"_s].toInt());
+            const QJsonObject at = f[u"frame"_s].toObject();
+            const QRect rect(at[u"x"_s].toInt(), at[u"y"_s].toInt(), at[u"w"_s].toInt(),
+                             at[u"h"_s].toInt());
+            const int index = f[u"pose"_s].toInt();
+            const QString type = f[u"type"_s].toString();
+            const Sheet sheet = type == u"face"_s ? Sheet::poses : Sheet::damage;
+            EXPECT_EQ(f[u"filename"_s].toString(), QString::number(k));
+            EXPECT_EQ(f[u"name"_s].toString().toStdString(), catalogue::frame_name(sheet, index));
+            EXPECT_EQ(f[u"pivot"_s].toObject(),
+                      (QJsonObject{{u"x"_s, 30 * c.scale}, {u"y"_s, 50 * c.scale}}));
+            EXPECT_DOUBLE_EQ(f[u"anchor"_s][u"y"_s].toDouble(), 50.0 / 63);
+            EXPECT_FALSE(f[u"rotated"_s].toBool(true));
+            EXPECT_FALSE(f[u"trimmed"_s].toBool(true));
+            EXPECT_EQ(f[u"sourceSize"_s].toObject()[u"w"_s].toInt(), tile);
+            if (k >= c.cells) {
+                EXPECT_EQ(rect, cell_of.at({type, index})) << k;
+                continue;
+            }
+            const bool pose = k < c.first_pose_frames;
+            EXPECT_EQ(index, pose ? k : k - c.first_pose_frames);
+            EXPECT_EQ(type, pose ? u"face"_s : u"damage"_s);
+            cell_of[{type, index}] = rect;
             ASSERT_EQ(rect.size(), QSize(tile, tile)) << k;
             ASSERT_TRUE(QRect(QPoint(0, 0), atlas.size()).contains(rect)) << k;
             if (k == 0) {
                 EXPECT_EQ(rect.topLeft(), QPoint(0, 0));
             } else if (rect.x() == 0) {
                 EXPECT_EQ(rect.y(), previous.bottom() + 1) << k;
-                EXPECT_GT(previous.right() + tile, atlas.width() - 1) << "row ended early " << k;
             } else {
                 EXPECT_EQ(rect.topLeft(), previous.topRight() + QPoint(1, 0)) << k;
             }
             previous = rect;
-            const bool pose = k < c.first_pose_frames;
-            const int index = pose ? k : k - c.first_pose_frames;
-            const Sheet sheet = pose ? Sheet::poses : Sheet::damage;
-            EXPECT_EQ(f[u"pose"_s].toInt(), index);
-            EXPECT_EQ(f[u"type"_s].toString(), pose ? u"face"_s : u"damage"_s);
-            const QString name = f[u"filename"_s].toString();
-            EXPECT_EQ(name.toStdString(), catalogue::frame_name(sheet, index));
-            EXPECT_TRUE(names.insert(name).second) << name.toStdString();
-            EXPECT_FALSE(f[u"rotated"_s].toBool(true));
-            EXPECT_FALSE(f[u"trimmed"_s].toBool(true));
-            const QJsonObject source = f[u"sourceSize"_s].toObject();
-            EXPECT_EQ(source[u"w"_s].toInt(), tile);
-            EXPECT_EQ(f[u"spriteSourceSize"_s].toObject()[u"h"_s].toInt(), tile);
             EXPECT_EQ(f[u"duration"_s].toInt(), catalogue::frame_ms_of(sheet, index));
         }
-        EXPECT_EQ(previous.bottom() + 1, atlas.height());
 
-        // Each tag names a catalogue animation and spans its cells, inside the frames.
-        std::set<std::string> tagged;
+        // Every animation of the atlas's sheets is a tag whose frames show its cells for its
+        // frame time; those that play once say so with Aseprite's repeat count.
+        std::size_t tagged = 0;
         for (const QJsonValue v : meta[u"frameTags"_s].toArray()) {
             const QJsonObject tag = v.toObject();
             const std::string name = tag[u"name"_s].toString().toStdString();
             const auto a = catalogue::find_animation(name);
             ASSERT_TRUE(a.has_value()) << name;
-            tagged.insert(name);
+            ++tagged;
             const int from = tag[u"from"_s].toInt(-1);
-            const int to = tag[u"to"_s].toInt(-1);
-            ASSERT_TRUE(from >= 0 && from <= to && to < c.count) << name;
-            EXPECT_EQ(to - from + 1, a->count) << name;
-            const QJsonObject first = frames[from].toObject();
-            EXPECT_EQ(first[u"pose"_s].toInt(), a->indices().front()) << name;
-            EXPECT_EQ(first[u"type"_s].toString(),
-                      a->sheet == Sheet::poses ? u"face"_s : u"damage"_s);
-            EXPECT_EQ(first[u"duration"_s].toInt(), a->frame_ms) << name;
-            EXPECT_EQ(tag[u"direction"_s].toString(), a->direction == catalogue::Direction::pingpong
-                                                          ? u"pingpong"_s
-                                                          : u"forward"_s);
+            ASSERT_EQ(tag[u"to"_s].toInt(-1) - from + 1, a->count) << name;
+            for (int k = 0; k < a->count; ++k) {
+                const QJsonObject f = frames[from + k].toObject();
+                EXPECT_EQ(f[u"pose"_s].toInt(), a->indices()[static_cast<std::size_t>(k)]) << name;
+                EXPECT_EQ(f[u"type"_s].toString(),
+                          a->sheet == Sheet::poses ? u"face"_s : u"damage"_s);
+                EXPECT_EQ(f[u"duration"_s].toInt(), a->frame_ms) << name;
+            }
+            EXPECT_EQ(tag[u"direction"_s].toString(),
+                      name == "dizzy" ? u"pingpong"_s : u"forward"_s);
+            EXPECT_EQ(tag.contains(u"repeat"_s), !looping.contains(name)) << name;
+            EXPECT_EQ(tag[u"repeat"_s].toString(u"1"_s), u"1"_s) << name;
         }
-        EXPECT_EQ(tagged.count("walk") + tagged.count("run"), c.first_pose_frames > 0 ? 2u : 0u);
-        EXPECT_EQ(tagged.count("get-up"), c.count != 136 ? 1u : 0u);
-        EXPECT_EQ(tagged.count("knocked-down"), 0u) << "its cells are not neighbours";
-        // ... but it is listed frame by frame: falling, hitting the ground, down, out cold.
+        EXPECT_EQ(tagged, c.first_pose_frames == 0 ? 10u : c.cells == 136 ? 7u : 17u);
         for (const QJsonValue v : meta[u"animations"_s].toArray()) {
-            if (v[u"name"_s].toString() != u"knocked-down"_s) continue;
-            const int d = c.first_pose_frames;
-            EXPECT_EQ(v[u"frames"_s].toArray(), (QJsonArray{d + 9, d + 11, d + 12, d + 13}));
-            tagged.insert("(listed)");
+            EXPECT_EQ(v[u"loop"_s].toBool(),
+                      looping.contains(v[u"name"_s].toString().toStdString()));
         }
-        EXPECT_EQ(tagged.count("(listed)"), c.count != 136 ? 1u : 0u);
+        const QJsonObject played = doc[u"animations"_s].toObject();
+        EXPECT_EQ(played.size(), static_cast<qsizetype>(tagged));
+        for (const auto& [name, keys] : c.played) {
+            EXPECT_EQ(played[name].toVariant().toStringList(), keys) << name.toStdString();
+        }
     }
 }
 
@@ -318,6 +367,10 @@ TEST_F(Sprites, BadInputIsReportedWithStatusTwoAndWritesNothing) {
     const QString missing_folder = path(u"nowhere/a.json"_s);
     const auto atlas = [&](const QStringList& rest) { return QStringList{u"atlas"_s} + rest; };
     const auto animate = [&](const QStringList& rest) { return QStringList{u"animate"_s} + rest; };
+    const auto bundle = [&](const QStringList& rest) { return QStringList{u"bundle"_s} + rest; };
+    const QString folder = path(u"set"_s);
+    ASSERT_TRUE(QDir(dir.path()).mkpath(u"blocked/strips"_s));
+    ASSERT_TRUE(write_all(path(u"blocked/gif"_s), "a file where a folder should be"));
     const std::vector<QStringList> calls = {
         atlas({path(u"missing.txt"_s), u"-o"_s, png}),
         atlas({bad, u"-o"_s, png}),
@@ -345,6 +398,18 @@ TEST_F(Sprites, BadInputIsReportedWithStatusTwoAndWritesNothing) {
         animate({good, u"--animation"_s, u"walk"_s, u"-o"_s, gif, u"--format"_s, u"jpg"_s}),
         animate({good, u"--animation"_s, u"walk"_s, u"-o"_s, path(u"nowhere/a.gif"_s)}),
         animate({u"--list"_s, good}),
+        bundle({path(u"missing.txt"_s), u"-o"_s, folder}),
+        bundle({bad, u"-o"_s, folder}),
+        bundle({good}),
+        bundle({good, good, u"-o"_s, folder}),
+        bundle({good, u"-o"_s, QString()}),
+        bundle({good, u"-o"_s, folder, u"--scale"_s, u"9"_s}),
+        bundle({good, u"-o"_s, folder, u"--jobs"_s, u"0"_s}),
+        bundle({good, u"-o"_s, folder, u"--columns"_s, u"4"_s}),
+        bundle({good, u"-o"_s, folder, u"--background"_s, u"pink"_s}),
+        bundle({good, u"-o"_s, good}),
+        bundle({good, u"-o"_s, u"/dev/null"_s}),
+        bundle({good, u"-o"_s, path(u"blocked"_s)}),
     };
     const QStringList before = entries(dir.path());
     for (const QStringList& args : calls) {
@@ -357,8 +422,120 @@ TEST_F(Sprites, BadInputIsReportedWithStatusTwoAndWritesNothing) {
     EXPECT_TRUE(r.err.contains(u"moonwalk"_s)) << r.err.toStdString();
 }
 
+// Every file and folder under folder with its bytes ("<folder>" for a folder).
+std::map<QString, QByteArray> tree(const QString& folder) {
+    std::map<QString, QByteArray> out;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString p = it.next();
+        out[QDir(folder).relativeFilePath(p)] =
+            it.fileInfo().isDir() ? QByteArray("<folder>") : read_all(p);
+    }
+    return out;
+}
+
+// The folder a game developer drops into a project, its files named after it; its parameter file
+// brings the character back.
+TEST_F(Sprites, BundleWritesOneFolderNamedAfterIt) {
+    const QString file = params(hero(), u"hero"_s);
+    const CliRun r = run_cli({u"bundle"_s, file, u"-o"_s, path(u"art/knight/"_s), u"--scale"_s,
+                              u"2"_s, u"--transparent"_s, u"--jobs"_s, u"2"_s});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_EQ(r.err, QString());
+    QStringList listing;
+    for (const auto& [name, bytes] : tree(path(u"art/knight"_s))) listing << name;
+    const QStringList animations = {u"burnt 1"_s,        u"catch 3"_s,    u"dizzy 4"_s,
+                                    u"fall-forward 3"_s, u"frozen 1"_s,   u"get-up 3"_s,
+                                    u"hit 2"_s,          u"hit-back 2"_s, u"hit-stomach 2"_s,
+                                    u"jump 6"_s,         u"kit-run 2"_s,  u"knocked-back 2"_s,
+                                    u"knocked-down 4"_s, u"run 6"_s,      u"stand 2"_s,
+                                    u"throw 3"_s,        u"walk 8"_s};
+    QStringList expected = {u"LICENSE.txt"_s, u"gif"_s,        u"knight.aseprite"_s,
+                            u"knight.json"_s, u"knight.png"_s, u"knight.tres"_s,
+                            u"knight.tscn"_s, u"knight.txt"_s, u"strips"_s};
+    for (const QString& a : animations) {
+        expected << u"gif/"_s + a.section(' ', 0, 0) + u".gif"_s;
+        expected << u"strips/"_s + a.section(' ', 0, 0) + u"_strip"_s + a.section(' ', 1) +
+                        u".png"_s;
+    }
+    expected.sort();
+    EXPECT_EQ(listing, expected);
+
+    const QStringList png = {u"--format"_s, u"png"_s};
+    ASSERT_EQ(run_cli(QStringList{u"render"_s, path(u"art/knight/knight.txt"_s), u"-o"_s,
+                                  path(u"again.png"_s)} +
+                      png)
+                  .status,
+              0);
+    ASSERT_EQ(run_cli(QStringList{u"render"_s, file, u"-o"_s, path(u"first.png"_s)} + png).status,
+              0);
+    EXPECT_EQ(read_all(path(u"again.png"_s)), read_all(path(u"first.png"_s)));
+}
+
+// A write that fails once every check has passed (a full disk, a read-only file system) is
+// status 1, and every file there was is left as it was.
+TEST_F(Sprites, AFailedWriteLeavesEveryFileAsItWas) {
+    const QString file = params(hero(), u"hero"_s);
+    // Room for the old files and the atlas PNG, not for its 170 KB description.
+    ScratchFileSystem small(path(u"small"_s), "size=96k");
+    ScratchFileSystem read_only(path(u"ro"_s), "size=64k");
+    if (!small.mounted() || !read_only.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
+    for (const QString& folder : {u"small"_s, u"ro"_s}) {
+        ASSERT_TRUE(QDir(path(folder)).mkpath(u"set/gif"_s));
+        ASSERT_TRUE(write_all(path(folder + u"/hero.png"_s), "old png"));
+        ASSERT_TRUE(write_all(path(folder + u"/hero.json"_s), "old json"));
+        ASSERT_TRUE(write_all(path(folder + u"/set/set.json"_s), "old set"));
+        ASSERT_TRUE(write_all(path(folder + u"/set/gif/walk.gif"_s), "old walk"));
+    }
+    ASSERT_TRUE(write_all(path(u"hero.png"_s), "old png"));
+    ASSERT_EQ(::mount(nullptr, QFile::encodeName(path(u"ro"_s)).constData(), nullptr,
+                      MS_REMOUNT | MS_RDONLY, nullptr),
+              0);
+    // A folder that cannot be written is found before anything is drawn: bad input.
+    struct Call {
+        QStringList args;
+        int status;
+    };
+    std::vector<Call> calls = {
+        {{u"atlas"_s, file, u"-o"_s, path(u"hero.png"_s), u"--json"_s, path(u"small/hero.json"_s)},
+         cli::exit_write_failed},
+        {{u"atlas"_s, file, u"-o"_s, path(u"small/hero.png"_s)}, cli::exit_write_failed},
+        {{u"bundle"_s, file, u"-o"_s, path(u"small/set"_s)}, cli::exit_write_failed},
+        {{u"atlas"_s, file, u"-o"_s, path(u"hero.png"_s), u"--json"_s, path(u"ro/hero.json"_s)},
+         cli::exit_bad_input},
+        {{u"bundle"_s, file, u"-o"_s, path(u"ro/set"_s), u"--jobs"_s, u"3"_s}, cli::exit_bad_input},
+    };
+    if (::geteuid() != 0) {  // a file closed to writing stops anyone but root
+        ASSERT_TRUE(write_all(path(u"closed.json"_s), "old json"));
+        ASSERT_TRUE(QFile::setPermissions(path(u"closed.json"_s), QFile::ReadOwner));
+        calls.push_back(
+            {{u"atlas"_s, file, u"-o"_s, path(u"hero.png"_s), u"--json"_s, path(u"closed.json"_s)},
+             cli::exit_write_failed});
+    }
+    const auto before = tree(dir.path());
+    for (const Call& c : calls) {
+        const CliRun r = run_cli(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.startsWith(u"kelvara-render: "_s + dir.path())) << r.err.toStdString();
+        EXPECT_EQ(tree(dir.path()), before) << c.args.join(' ').toStdString();
+    }
+}
+
+// Many GPUs, and WebGL in many browsers, take no texture over 8192 pixels a side.
+TEST_F(Sprites, AnAtlasOverTheCommonTextureSideComesWithAWarning) {
+    const QString file = params(hero(), u"hero"_s);
+    const CliRun r = run_cli({u"atlas"_s, file, u"-o"_s, path(u"wide.png"_s), u"--frames"_s,
+                              u"damage"_s, u"--scale"_s, u"8"_s, u"--columns"_s, u"17"_s});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.err.startsWith(u"kelvara-render: warning: the atlas is 8568 x 2016 pixels"_s))
+        << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(u"8192"_s));
+    EXPECT_EQ(image_at(path(u"wide.png"_s)).size(), QSize(8568, 2016));
+}
+
 TEST(SpriteCommands, HelpInBothLanguagesAndTheListOfAnimations) {
-    for (const QString& command : {u"atlas"_s, u"animate"_s}) {
+    for (const QString& command : {u"atlas"_s, u"animate"_s, u"bundle"_s}) {
         const CliRun r = run_cli({command, u"--help"_s});
         EXPECT_EQ(r.status, 0);
         EXPECT_TRUE(r.out.contains(u"Usage: kelvara-render "_s + command));
@@ -367,16 +544,27 @@ TEST(SpriteCommands, HelpInBothLanguagesAndTheListOfAnimations) {
     }
     const CliRun r = run_cli({u"animate"_s, u"--list"_s});
     EXPECT_EQ(r.status, 0);
-    const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), static_cast<int>(catalogue::animations.size()));
-    for (const QString& line : lines) {
-        const QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        ASSERT_EQ(words.size(), 2) << line.toStdString();
-        const auto a = catalogue::find_animation(words[0].toStdString());
-        ASSERT_TRUE(a.has_value()) << line.toStdString();
-        EXPECT_EQ(words[1].toInt(), a->count) << line.toStdString();
+    // Name, frames as played, frame time, direction, and whether a game loops it.
+    QStringList lines;
+    for (const QString& line : r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        lines << line.split(QLatin1Char(' '), Qt::SkipEmptyParts).join(QLatin1Char(' '));
     }
-    EXPECT_TRUE(lines.contains(u"walk           8"_s));
+    ASSERT_EQ(lines.size(), static_cast<int>(catalogue::animations.size()));
+    for (const QString& expected :
+         {u"stand 2 400 ms forward loop"_s, u"walk 8 120 ms forward loop"_s,
+          u"jump 6 110 ms forward once"_s, u"catch 3 150 ms forward once"_s,
+          u"knocked-down 4 150 ms forward once"_s, u"dizzy 4 200 ms pingpong loop"_s,
+          u"get-up 3 200 ms forward once"_s, u"frozen 1 500 ms forward loop"_s}) {
+        EXPECT_TRUE(lines.contains(expected)) << expected.toStdString();
+    }
+    for (const catalogue::Animation& a : catalogue::animations) {
+        EXPECT_EQ(lines
+                      .filter(QRegularExpression(
+                          u"^"_s + QString::fromUtf8(a.name.data(), std::ssize(a.name)) + u" "_s))
+                      .size(),
+                  1)
+            << a.name;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,230 @@
+// A sprite set's frame list, its pivot, the atlas description's picture fields, and the writer
+// that replaces an atlas and its description together.
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <optional>
+
+#include "export_test_support.h"
+#include "formats/png_writer.h"
+#include "sprites/atlas_json.h"
+#include "sprites/file_group.h"
+#include "sprites/sprite_atlas.h"
+#include "sprites/sprite_pivot.h"
+#include "sprites/sprite_set.h"
+
+namespace kelvara::testing {
+namespace {
+
+using namespace Qt::StringLiterals;
+using namespace sprites;
+
+const SetAnimation* find(const SpriteSet& set, std::string_view name) {
+    for (const SetAnimation& a : set.animations) {
+        if (a.animation.name == name) return &a;
+    }
+    return nullptr;
+}
+
+// Every animation is one run of the list: cells that are neighbours serve as they are, the others
+// are appended after the cells in the animation's order, each for the animation's frame time.
+TEST(SpriteSetFrames, EveryAnimationIsOneRunOfTheList) {
+    struct Run {
+        const char* name;
+        int from;
+        std::vector<int> cells;  // the atlas cells the run shows, in order
+    };
+    struct Case {
+        FrameSet frames;
+        int frame_count;
+        int animation_count;
+        std::vector<Run> runs;
+    };
+    const Case cases[] = {
+        {FrameSet::all,
+         200,
+         17,
+         {{"stand", 0, {0, 1}},
+          {"walk", 4, {4, 5, 6, 7, 8, 9, 10, 11}},
+          {"catch", 190, {62, 63, 65}},
+          {"hit", 136, {136, 137}},
+          {"knocked-down", 193, {145, 147, 148, 149}},
+          {"fall-forward", 197, {146, 150, 151}},
+          {"dizzy", 152, {152, 153, 154}},
+          {"frozen", 159, {159}}}},
+        {FrameSet::poses, 139, 7, {{"catch", 136, {62, 63, 65}}, {"kit-run", 114, {114, 115}}}},
+        {FrameSet::damage,
+         61,
+         10,
+         {{"hit", 0, {0, 1}},
+          {"knocked-down", 54, {9, 11, 12, 13}},
+          {"fall-forward", 58, {10, 14, 15}},
+          {"get-up", 19, {19, 20, 21}}}},
+    };
+    for (const Case& c : cases) {
+        const SpriteSet set = sprite_set(c.frames, 16, 2);
+        SCOPED_TRACE(set.cell_count());
+        EXPECT_EQ(set.frame_count(), c.frame_count);
+        EXPECT_EQ(set.animations.size(), static_cast<std::size_t>(c.animation_count));
+        EXPECT_EQ(set.grid.cell_width, 126);
+        for (int k = 0; k < set.cell_count(); ++k) {
+            ASSERT_EQ(set.frames[static_cast<std::size_t>(k)].cell, k) << "cells come first";
+        }
+        for (const Run& r : c.runs) {
+            const SetAnimation* a = find(set, r.name);
+            ASSERT_NE(a, nullptr) << r.name;
+            EXPECT_EQ(a->from, r.from) << r.name;
+            ASSERT_EQ(a->to - a->from + 1, static_cast<int>(r.cells.size())) << r.name;
+            for (std::size_t k = 0; k < r.cells.size(); ++k) {
+                const SetFrame& f = set.frames[static_cast<std::size_t>(a->from) + k];
+                EXPECT_EQ(f.cell, r.cells[k]) << r.name << " " << k;
+                EXPECT_EQ(f.duration_ms, a->animation.frame_ms) << r.name << " " << k;
+            }
+        }
+    }
+    const SpriteSet all = sprite_set(FrameSet::all, 16, 1);
+    EXPECT_EQ(find(all, "dizzy")->played(), (std::vector<int>{152, 153, 154, 153}));
+    EXPECT_EQ(find(all, "catch")->played(), (std::vector<int>{190, 191, 192}));
+    EXPECT_EQ(all.rect(191), QRect(63 * 15, 63 * 3, 63, 63)) << "shows cell 63";
+}
+
+// Hand-drawn stances: the point lies on the line below the lowest row that is not ground, halfway
+// between that row's outermost pixels.
+TEST(SpriteSetPivot, TheGroundPointIsUnderTheMiddleOfTheFeet) {
+    const Colour ground = RGB(0, 255, 0);
+    const Colour ink = RGB(10, 10, 10);
+    struct Case {
+        const char* what;
+        std::vector<QRect> strokes;
+        QPoint point;
+    };
+    const Case cases[] = {
+        {"two feet on row 7", {{2, 7, 2, 1}, {8, 7, 3, 1}, {4, 1, 4, 6}}, {6, 8}},
+        {"a fist reaching further than the feet",
+         {{0, 3, 1, 1}, {5, 6, 2, 1}, {5, 2, 2, 4}},
+         {6, 7}},
+        {"one pixel on the bottom row", {{9, 9, 1, 1}}, {9, 10}},
+        {"nothing drawn", {}, {6, 10}},
+    };
+    for (const Case& c : cases) {
+        Surface stance(12, 10, ground);
+        for (const QRect& r : c.strokes) {
+            for (int y = r.top(); y <= r.bottom(); ++y) {
+                for (int x = r.left(); x <= r.right(); ++x) stance.SetPixel(x, y, ink);
+            }
+        }
+        EXPECT_EQ(ground_point(stance, ground), c.point) << c.what;
+    }
+    // The stance drawn: every character stands on the same point, which scales with the cell.
+    const CharacterOutput output;
+    EditorState other = start_up_selection();
+    other.face_num = 300;
+    other.hair_num = 12;
+    other.cloth_color_num = 40;
+    const QPoint pivot = stance_pivot(output, start_up_selection(), 1);
+    EXPECT_EQ(pivot, QPoint(30, 50));
+    EXPECT_EQ(stance_pivot(output, other, 1), pivot);
+    EXPECT_EQ(stance_pivot(output, other, 3), pivot * 3);
+}
+
+TEST(SpriteSetJson, ThePictureIsNamedAsItIsStored) {
+    Surface few(4, 2, RGB(1, 2, 3));
+    few.SetPixel(1, 1, key_color);
+    Surface many(300, 1, 0);
+    for (int x = 0; x < 300; ++x) many.SetPixel(x, 0, RGB(x % 256, x / 256, 9));
+    EXPECT_EQ(png_pixel_format(formats::encode_indexed_png(few.view(), key_color).value()),
+              u"I8"_s);
+    EXPECT_EQ(png_pixel_format(formats::encode_truecolour_png(many.view(), key_color).value()),
+              u"RGBA8888"_s);
+    EXPECT_EQ(png_pixel_format(formats::encode_truecolour_png(many.view(), {}).value()),
+              u"RGB888"_s);
+    EXPECT_EQ(png_pixel_format({0x89, 'P', 'N', 'G'}), QString());
+
+    struct Case {
+        QString json, png, image;
+    };
+    const Case cases[] = {
+        {u"/a/hero.json"_s, u"/a/hero.png"_s, u"hero.png"_s},
+        {u"/a/json/hero.json"_s, u"/a/hero.png"_s, u"../hero.png"_s},
+        {u"/a/hero.json"_s, u"/a/pictures/x/hero.png"_s, u"pictures/x/hero.png"_s},
+        {u"/a/b/../hero.json"_s, u"/a/hero.png"_s, u"hero.png"_s},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(image_path_from(c.json, c.png), c.image) << c.json.toStdString();
+}
+
+// An atlas and its description with old contents, and ways for the new ones to fail: either
+// both files are new afterwards or both are as they were, and no temporary file is left.
+struct SpriteSetFiles : ::testing::Test {
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+};
+
+int fail_second_rename(int from_folder, const char* from, int to_folder, const char* to,
+                       unsigned flags) {
+    static int calls = 0;
+    if (++calls % 2 == 0) {
+        errno = EXDEV;
+        return -1;
+    }
+    return ::renameat2(from_folder, from, to_folder, to, flags);
+}
+
+TEST_F(SpriteSetFiles, AnAtlasAndItsJsonAreReplacedTogetherOrNotAtAll) {
+    const QByteArray png(40000, 'p');
+    const QByteArray json(60000, 'j');
+    struct Case {
+        const char* what;
+        QString folder;  // of the JSON; the PNG goes into the temporary folder
+        const char* mount_options;
+        unsigned long mount_flags;
+        GroupSteps steps;
+        int error;  // 0: written
+    };
+    const Case cases[] = {
+        {"written", u"ok"_s, nullptr, 0, {}, 0},
+        // Room for the old JSON, not for the new one.
+        {"a full disk", u"full"_s, "size=48k", 0, {}, ENOSPC},
+        {"a read-only JSON", u"ro"_s, "size=64k", MS_RDONLY, {}, EROFS},
+        {"the JSON cannot take its name", u"late"_s, nullptr, 0, {&fail_second_rename}, EXDEV},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString folder = path(c.folder);
+        const QString old_png = path(c.folder + u".png"_s);
+        ASSERT_TRUE(QDir().mkpath(folder));
+        std::optional<ScratchFileSystem> mount;
+        if (c.mount_options) {
+            mount.emplace(folder, c.mount_options);
+            if (!mount->mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
+        }
+        ASSERT_TRUE(write_all(old_png, "old png"));
+        ASSERT_TRUE(write_all(folder + u"/hero.json"_s, "old json"));
+        if (c.mount_flags != 0) {
+            ASSERT_EQ(::mount(nullptr, QFile::encodeName(folder).constData(), nullptr,
+                              MS_REMOUNT | c.mount_flags, nullptr),
+                      0);
+        }
+        const FileStatus written =
+            write_group({{old_png, png}, {folder + u"/hero.json"_s, json}}, c.steps);
+        if (c.error == 0) {
+            ASSERT_TRUE(written.ok()) << describe(written.error()).toStdString();
+            EXPECT_EQ(read_all(old_png), png);
+            EXPECT_EQ(read_all(folder + u"/hero.json"_s), json);
+        } else {
+            ASSERT_FALSE(written.ok());
+            EXPECT_EQ(written.error().path, folder + u"/hero.json"_s);
+            EXPECT_EQ(written.error().reason, system_reason(c.error));
+            EXPECT_EQ(read_all(old_png), "old png");
+            EXPECT_EQ(read_all(folder + u"/hero.json"_s), "old json");
+        }
+        EXPECT_EQ(entries(folder), QStringList{u"hero.json"_s});
+    }
+    EXPECT_EQ(entries(dir.path()).filter(u".kelvara"_s), QStringList());
+}
+
+}  // namespace
+}  // namespace kelvara::testing
