@@ -19,18 +19,19 @@ std::vector<AnimationFrame> draw_animation(const CharacterOutput& output,
     return frames;
 }
 
-formats::Encoded animation_gif(const std::vector<AnimationFrame>& frames,
-                               const SpriteStyle& style) {
+formats::Encoded animation_gif(const std::vector<AnimationFrame>& frames, const SpriteStyle& style,
+                               const formats::EmbeddedText& text) {
     std::vector<formats::GifFrame> views;
     views.reserve(frames.size());
     for (const AnimationFrame& f : frames) views.push_back({f.picture.view(), f.delay_ms});
-    return animation_gif(views, style);
+    return animation_gif(views, style, text);
 }
 
 formats::Encoded animation_gif(const std::vector<formats::GifFrame>& frames,
-                               const SpriteStyle& style) {
+                               const SpriteStyle& style, const formats::EmbeddedText& text) {
     return formats::encode_gif_animation(
-        frames, style.transparent ? std::optional<Colour>(key_color) : std::nullopt);
+        frames, style.transparent ? std::optional<Colour>(key_color) : std::nullopt,
+        formats::gif_comment(text));
 }
 
 Surface animation_strip(const std::vector<AnimationFrame>& frames) {
@@ -57,8 +58,9 @@ Surface animation_strip(const std::vector<PixelView>& frames) {
 
 formats::Encoded animation_file(const CharacterOutput& output, const AnimationRequest& request) {
     const auto frames = draw_animation(output, request.selection, request.animation, request.style);
-    return request.strip ? sprite_png(animation_strip(frames), request.style.transparent)
-                         : animation_gif(frames, request.style);
+    return request.strip
+               ? sprite_png(animation_strip(frames), request.style.transparent, request.text)
+               : animation_gif(frames, request.style, request.text);
 }
 
 FileStatus write_animation(const CharacterOutput& output, const AnimationRequest& request,

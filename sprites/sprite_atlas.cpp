@@ -1,6 +1,7 @@
 #include "sprite_atlas.h"
 
 #include "atlas_json.h"
+#include "export/character_metadata.h"
 #include "export/encoded_bytes.h"
 #include "export/export_image.h"
 #include "file_group.h"
@@ -67,11 +68,12 @@ FileStatus write_atlas(const CharacterOutput& output, const AtlasRequest& reques
                              .arg(largest_picture_side)};
     }
     const DrawnSet drawn = draw_set(output, request);
-    const formats::Encoded png = sprite_png(drawn.atlas, request.style.transparent);
+    const formats::Encoded png = sprite_png(drawn.atlas, request.style.transparent, request.text);
     if (!png) return write_encoded(png_path, png);
     const AtlasImage image{image_path_from(json_path, png_path), png_pixel_format(png.value())};
-    return write_group({{png_path, raw_bytes(png.value())},
-                        {json_path, atlas_json(drawn.set, drawn.pivot, image)}});
+    return write_group(
+        {{png_path, raw_bytes(png.value())},
+         {json_path, atlas_json(drawn.set, drawn.pivot, image, json_text(request.text))}});
 }
 
 }  // namespace kelvara::sprites

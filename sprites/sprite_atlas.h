@@ -17,6 +17,7 @@ struct AtlasRequest {
     int columns = 16;
     SpriteStyle style;
     int jobs = 1;
+    formats::EmbeddedText text;  // carried by the PNG and the JSON
 };
 
 // The cells of count frames at the style's scale.

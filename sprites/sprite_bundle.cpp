@@ -7,6 +7,7 @@
 
 #include "atlas_json.h"
 #include "engine_files.h"
+#include "export/character_metadata.h"
 #include "export/encoded_bytes.h"
 #include "export/export_paths.h"
 #include "export/parameter_file.h"
@@ -50,10 +51,11 @@ std::vector<PixelView> played_views(const DrawnSet& drawn, const SetAnimation& a
     return views;
 }
 
-formats::Encoded gif_of(const DrawnSet& drawn, const SetAnimation& a, const SpriteStyle& style) {
+formats::Encoded gif_of(const DrawnSet& drawn, const SetAnimation& a, const SpriteStyle& style,
+                        const formats::EmbeddedText& text) {
     std::vector<formats::GifFrame> frames;
     for (const PixelView& v : played_views(drawn, a)) frames.push_back({v, a.animation.frame_ms});
-    return animation_gif(frames, style);
+    return animation_gif(frames, style, text);
 }
 
 // The folders from the first missing one down to folder, or none when it exists.
@@ -86,7 +88,10 @@ QStringList bundle_paths(const QString& name) {
 
 FileResult<std::vector<BundleFile>> bundle_files(const CharacterOutput& output,
                                                  const BundleRequest& request) {
-    const AtlasRequest atlas{request.selection, FrameSet::all, 16, request.style, request.jobs};
+    // Every picture and description carries the character as the parameter file beside them.
+    const formats::EmbeddedText text = character_text(request.name, request.selection);
+    const AtlasRequest atlas{request.selection, FrameSet::all, 16,
+                             request.style,     request.jobs,  text};
     const DrawnSet drawn = draw_set(output, atlas);
     const std::vector<SetAnimation>& animations = drawn.set.animations;
     const QStringList paths = bundle_paths(request.name);
@@ -94,15 +99,16 @@ FileResult<std::vector<BundleFile>> bundle_files(const CharacterOutput& output,
 
     // The pictures take most of the time, so they are encoded side by side.
     std::vector<std::function<formats::Encoded()>> pictures(paths.size());
-    pictures[png] = [&] { return sprite_png(drawn.atlas, request.style.transparent); };
+    pictures[png] = [&] { return sprite_png(drawn.atlas, request.style.transparent, text); };
     pictures[aseprite] = [&] { return set_aseprite(drawn, request.style.transparent); };
     for (int k = 0; k < gifs; ++k) {
         const SetAnimation* a = &animations[static_cast<std::size_t>(k)];
         pictures[static_cast<std::size_t>(first_gif + k)] = [&, a] {
-            return gif_of(drawn, *a, request.style);
+            return gif_of(drawn, *a, request.style, text);
         };
         pictures[static_cast<std::size_t>(first_gif + gifs + k)] = [&, a] {
-            return sprite_png(animation_strip(played_views(drawn, *a)), request.style.transparent);
+            return sprite_png(animation_strip(played_views(drawn, *a)), request.style.transparent,
+                              text);
         };
     }
     std::vector<std::optional<formats::Encoded>> encoded(pictures.size());
@@ -122,16 +128,15 @@ FileResult<std::vector<BundleFile>> bundle_files(const CharacterOutput& output,
         if (encoded[k]) files[k].bytes = byte_array(encoded[k]->value());
     }
     const AtlasImage image{paths[png], png_pixel_format(encoded[png]->value())};
-    files[json].bytes = atlas_json(drawn.set, drawn.pivot, image);
+    files[json].bytes = atlas_json(drawn.set, drawn.pivot, image, json_text(text));
     const auto text_file = parameter_file(request.name, request.selection);
     if (!text_file) {
         return FileError{paths[parameters], QStringLiteral("this system cannot write Shift-JIS")};
     }
     files[parameters].bytes = *text_file;
-    const formats::GodotSpriteSet godot = godot_set(
-        drawn,
-        {paths[png].toStdString(), paths[tres].toStdString(), request.name.toStdString(),
-         parameter_lines(request.name, request.selection).join(QLatin1Char('\n')).toStdString()});
+    const formats::GodotSpriteSet godot =
+        godot_set(drawn, {paths[png].toStdString(), paths[tres].toStdString(),
+                          request.name.toStdString(), text.parameters});
     if (const std::string problem = formats::godot_problem(godot); !problem.empty()) {
         return FileError{paths[tres], QString::fromStdString(problem)};
     }
@@ -161,7 +166,8 @@ FileStatus write_bundle(const CharacterOutput& output, const BundleRequest& requ
     }
     std::vector<GroupFile> group;
     for (BundleFile& f : files.value()) {
-        group.push_back({QDir(folder).filePath(f.path), std::move(f.bytes)});
+        // Names the bundle makes up: a link standing at one is replaced, never written through.
+        group.push_back({QDir(folder).filePath(f.path), std::move(f.bytes), LinkPolicy::generated});
     }
     if (FileStatus written = write_group(group); !written) return give_up(written.error());
     return {};

@@ -466,15 +466,22 @@ TEST_F(Sprites, BundleWritesOneFolderNamedAfterIt) {
     expected.sort();
     EXPECT_EQ(listing.join(u"\n"_s).toStdString(), expected.join(u"\n"_s).toStdString());
 
+    // The parameter file, and every picture and description that carries it, bring the
+    // character back.
     const QStringList png = {u"--format"_s, u"png"_s};
-    ASSERT_EQ(run_cli(QStringList{u"render"_s, path(u"art/knight/knight.txt"_s), u"-o"_s,
-                                  path(u"again.png"_s)} +
-                      png)
-                  .status,
-              0);
     ASSERT_EQ(run_cli(QStringList{u"render"_s, file, u"-o"_s, path(u"first.png"_s)} + png).status,
               0);
-    EXPECT_EQ(read_all(path(u"again.png"_s)), read_all(path(u"first.png"_s)));
+    for (const QString& again : {u"knight.txt"_s, u"knight.png"_s, u"knight.json"_s,
+                                 u"gif/dizzy.gif"_s, u"strips/walk_strip8.png"_s}) {
+        const CliRun rendered_again =
+            run_cli(QStringList{u"render"_s, path(u"art/knight/"_s + again), u"-o"_s,
+                                path(u"again.png"_s)} +
+                    png);
+        ASSERT_EQ(rendered_again.status, 0)
+            << again.toStdString() << ": " << rendered_again.err.toStdString();
+        EXPECT_EQ(image_at(path(u"again.png"_s)), image_at(path(u"first.png"_s)))
+            << again.toStdString();
+    }
 }
 
 // A write that fails once every check has passed (a full disk, a read-only file system) is

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include "export/character_metadata.h"
 #include "export/encoded_bytes.h"
 #include "export/parameter_file.h"
 #include "export_test_support.h"
@@ -66,7 +67,8 @@ TEST(SpriteBundle, HoldsTheSetsFilesAndEachAnimationAsTheCommandsWriteIt) {
         EXPECT_EQ(files.count(name), 1u) << name.toStdString();
     }
 
-    // The animations as animate writes them, GIF and strip.
+    // The animations as animate writes them, GIF and strip, with the character's parameters.
+    const formats::EmbeddedText text = character_text(u"hero"_s, hero());
     struct Animation {
         const char* name;
         QString gif;
@@ -77,14 +79,15 @@ TEST(SpriteBundle, HoldsTheSetsFilesAndEachAnimationAsTheCommandsWriteIt) {
         {"dizzy", u"gif/dizzy.gif"_s, u"strips/dizzy_strip4.png"_s},
         {"knocked-down", u"gif/knocked-down.gif"_s, u"strips/knocked-down_strip4.png"_s}};
     for (const Animation& a : animations) {
-        AnimationRequest r{hero(), *catalogue::find_animation(a.name), request(1).style, false};
+        AnimationRequest r{hero(), *catalogue::find_animation(a.name), request(1).style, false,
+                           text};
         EXPECT_EQ(files[a.gif], byte_array(animation_file(output, r).value())) << a.name;
         r.strip = true;
         EXPECT_EQ(files[a.strip], byte_array(animation_file(output, r).value())) << a.name;
     }
     // The atlas as the atlas command writes it, beside its description and the engine files.
     QTemporaryDir dir;
-    const AtlasRequest atlas{hero(), FrameSet::all, 16, request(1).style, 1};
+    const AtlasRequest atlas{hero(), FrameSet::all, 16, request(1).style, 1, text};
     ASSERT_TRUE(
         write_atlas(output, atlas, dir.filePath(u"hero.png"_s), dir.filePath(u"hero.json"_s)).ok());
     EXPECT_EQ(files[u"hero.png"_s], read_all(dir.filePath(u"hero.png"_s)));
@@ -96,6 +99,10 @@ TEST(SpriteBundle, HoldsTheSetsFilesAndEachAnimationAsTheCommandsWriteIt) {
     EXPECT_TRUE(files[u"hero.tscn"_s].contains("path=\"hero.tres\""));
     EXPECT_TRUE(files[u"hero.tscn"_s].contains("[node name=\"hero\" type=\"AnimatedSprite2D\"]"));
     EXPECT_EQ(files[u"hero.txt"_s], *parameter_file(u"hero"_s, hero()));
+    for (const QString& file : {u"hero.tres"_s, u"hero.tscn"_s}) {
+        EXPECT_TRUE(files[file].contains("metadata/kelvara_parameters = \"[hero]\\n"))
+            << file.toStdString() << " carries the parameters";
+    }
     EXPECT_TRUE(files[u"LICENSE.txt"_s].contains("CC0 1.0"));
     EXPECT_TRUE(files[u"LICENSE.txt"_s].contains("No credit is needed."));
 }

@@ -1,17 +1,12 @@
-// A sprite set's frame list, its pivot, the atlas description's picture fields, and the writer
-// that replaces an atlas and its description together.
+// A sprite set's frame list, its pivot, and the atlas description's picture fields.
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <cerrno>
-#include <optional>
 
 #include "export_test_support.h"
 #include "formats/png_writer.h"
 #include "sprites/atlas_json.h"
-#include "sprites/file_group.h"
 #include "sprites/sprite_atlas.h"
 #include "sprites/sprite_pivot.h"
 #include "sprites/sprite_set.h"
@@ -154,76 +149,6 @@ TEST(SpriteSetJson, ThePictureIsNamedAsItIsStored) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(image_path_from(c.json, c.png), c.image) << c.json.toStdString();
-}
-
-// An atlas and its description with old contents, and ways for the new ones to fail: either
-// both files are new afterwards or both are as they were, and no temporary file is left.
-struct SpriteSetFiles : ::testing::Test {
-    QTemporaryDir dir;
-    QString path(const QString& name) const { return dir.filePath(name); }
-};
-
-int fail_second_rename(int from_folder, const char* from, int to_folder, const char* to,
-                       unsigned flags) {
-    static int calls = 0;
-    if (++calls % 2 == 0) {
-        errno = EXDEV;
-        return -1;
-    }
-    return ::renameat2(from_folder, from, to_folder, to, flags);
-}
-
-TEST_F(SpriteSetFiles, AnAtlasAndItsJsonAreReplacedTogetherOrNotAtAll) {
-    const QByteArray png(40000, 'p');
-    const QByteArray json(60000, 'j');
-    struct Case {
-        const char* what;
-        QString folder;  // of the JSON; the PNG goes into the temporary folder
-        const char* mount_options;
-        unsigned long mount_flags;
-        GroupSteps steps;
-        int error;  // 0: written
-    };
-    const Case cases[] = {
-        {"written", u"ok"_s, nullptr, 0, {}, 0},
-        // Room for the old JSON, not for the new one.
-        {"a full disk", u"full"_s, "size=48k", 0, {}, ENOSPC},
-        {"a read-only JSON", u"ro"_s, "size=64k", MS_RDONLY, {}, EROFS},
-        {"the JSON cannot take its name", u"late"_s, nullptr, 0, {&fail_second_rename}, EXDEV},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const QString folder = path(c.folder);
-        const QString old_png = path(c.folder + u".png"_s);
-        ASSERT_TRUE(QDir().mkpath(folder));
-        std::optional<ScratchFileSystem> mount;
-        if (c.mount_options) {
-            mount.emplace(folder, c.mount_options);
-            if (!mount->mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
-        }
-        ASSERT_TRUE(write_all(old_png, "old png"));
-        ASSERT_TRUE(write_all(folder + u"/hero.json"_s, "old json"));
-        if (c.mount_flags != 0) {
-            ASSERT_EQ(::mount(nullptr, QFile::encodeName(folder).constData(), nullptr,
-                              MS_REMOUNT | c.mount_flags, nullptr),
-                      0);
-        }
-        const FileStatus written =
-            write_group({{old_png, png}, {folder + u"/hero.json"_s, json}}, c.steps);
-        if (c.error == 0) {
-            ASSERT_TRUE(written.ok()) << describe(written.error()).toStdString();
-            EXPECT_EQ(read_all(old_png), png);
-            EXPECT_EQ(read_all(folder + u"/hero.json"_s), json);
-        } else {
-            ASSERT_FALSE(written.ok());
-            EXPECT_EQ(written.error().path, folder + u"/hero.json"_s);
-            EXPECT_EQ(written.error().reason, system_reason(c.error));
-            EXPECT_EQ(read_all(old_png), "old png");
-            EXPECT_EQ(read_all(folder + u"/hero.json"_s), "old json");
-        }
-        EXPECT_EQ(entries(folder), QStringList{u"hero.json"_s});
-    }
-    EXPECT_EQ(entries(dir.path()).filter(u".kelvara"_s), QStringList());
 }
 
 }  // namespace
