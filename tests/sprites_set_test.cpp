@@ -1,12 +1,8 @@
-// A sprite set's frame list, its pivot, and the atlas description's picture fields.
+// A sprite set's frame list and its pivot.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QTemporaryDir>
 
 #include "export_test_support.h"
-#include "formats/png_writer.h"
-#include "sprites/atlas_json.h"
 #include "sprites/sprite_atlas.h"
 #include "sprites/sprite_pivot.h"
 #include "sprites/sprite_set.h"
@@ -38,27 +34,18 @@ TEST(SpriteSetFrames, EveryAnimationIsOneRunOfTheList) {
         int animation_count;
         std::vector<Run> runs;
     };
+    // clang-format off
     const Case cases[] = {
-        {FrameSet::all,
-         200,
-         17,
-         {{"stand", 0, {0, 1}},
-          {"walk", 4, {4, 5, 6, 7, 8, 9, 10, 11}},
-          {"catch", 190, {62, 63, 65}},
-          {"hit", 136, {136, 137}},
-          {"knocked-down", 193, {145, 147, 148, 149}},
-          {"fall-forward", 197, {146, 150, 151}},
-          {"dizzy", 152, {152, 153, 154}},
-          {"frozen", 159, {159}}}},
+        {FrameSet::all, 200, 17,
+         {{"walk", 4, {4, 5, 6, 7, 8, 9, 10, 11}}, {"catch", 190, {62, 63, 65}},
+          {"knocked-down", 193, {145, 147, 148, 149}}, {"fall-forward", 197, {146, 150, 151}},
+          {"dizzy", 152, {152, 153, 154}}, {"frozen", 159, {159}}}},
         {FrameSet::poses, 139, 7, {{"catch", 136, {62, 63, 65}}, {"kit-run", 114, {114, 115}}}},
-        {FrameSet::damage,
-         61,
-         10,
-         {{"hit", 0, {0, 1}},
-          {"knocked-down", 54, {9, 11, 12, 13}},
-          {"fall-forward", 58, {10, 14, 15}},
-          {"get-up", 19, {19, 20, 21}}}},
+        {FrameSet::damage, 61, 10,
+         {{"hit", 0, {0, 1}}, {"knocked-down", 54, {9, 11, 12, 13}},
+          {"fall-forward", 58, {10, 14, 15}}, {"get-up", 19, {19, 20, 21}}}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const SpriteSet set = sprite_set(c.frames, 16, 2);
         SCOPED_TRACE(set.cell_count());
@@ -123,32 +110,6 @@ TEST(SpriteSetPivot, TheGroundPointIsUnderTheMiddleOfTheFeet) {
     EXPECT_EQ(pivot, QPoint(30, 50));
     EXPECT_EQ(stance_pivot(output, other, 1), pivot);
     EXPECT_EQ(stance_pivot(output, other, 3), pivot * 3);
-}
-
-TEST(SpriteSetJson, ThePictureIsNamedAsItIsStored) {
-    Surface few(4, 2, RGB(1, 2, 3));
-    few.SetPixel(1, 1, key_color);
-    Surface many(300, 1, 0);
-    for (int x = 0; x < 300; ++x) many.SetPixel(x, 0, RGB(x % 256, x / 256, 9));
-    EXPECT_EQ(png_pixel_format(formats::encode_indexed_png(few.view(), key_color).value()),
-              u"I8"_s);
-    EXPECT_EQ(png_pixel_format(formats::encode_truecolour_png(many.view(), key_color).value()),
-              u"RGBA8888"_s);
-    EXPECT_EQ(png_pixel_format(formats::encode_truecolour_png(many.view(), {}).value()),
-              u"RGB888"_s);
-    EXPECT_EQ(png_pixel_format({0x89, 'P', 'N', 'G'}), QString());
-
-    struct Case {
-        QString json, png, image;
-    };
-    const Case cases[] = {
-        {u"/a/hero.json"_s, u"/a/hero.png"_s, u"hero.png"_s},
-        {u"/a/json/hero.json"_s, u"/a/hero.png"_s, u"../hero.png"_s},
-        {u"/a/hero.json"_s, u"/a/pictures/x/hero.png"_s, u"pictures/x/hero.png"_s},
-        {u"/a/b/../hero.json"_s, u"/a/hero.png"_s, u"hero.png"_s},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(image_path_from(c.json, c.png), c.image) << c.json.toStdString();
 }
 
 }  // namespace
