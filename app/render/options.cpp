@@ -283,8 +283,9 @@ const std::vector<CommandSpec> specs = {
      .about_ja =
          "パラメーターファイルのキャラクターを全ポーズと全だめーじポーズで描き、ゲームの\n"
          "プロジェクトにそのまま入れられるフォルダに書きます。アトラスのPNGとJSON(Phaser、\n"
-         "PixiJS)、Asepriteファイル(Aseprite、Unity)、GodotのSpriteFramesとシーン、全アニメー\n"
-         "ションのループするGIFと横並びのPNG、パラメーターファイル、LICENSE.txt(CC0)です。\n"
+         "PixiJS)、Asepriteファイル(Aseprite、Unity)、GodotのSpriteFramesとシーン、\n"
+         "全アニメーションのループするGIFと横並びのPNG、パラメーターファイル、LICENSE.txt\n"
+         "(CC0)です。\n"
          "フォルダにあるファイルは、全部のファイルを書き終えてから置き換えます。\n",
      .options = {&bundle_output, &scale_option, &transparent_option, &background_option,
                  &jobs_option}},
