@@ -50,26 +50,24 @@ void CharTool::start_picture_drag() {
 }
 
 bool CharTool::view_mouse_event(QEvent* event) {
-    // The view's filter sees every event it gets (paint, resize …): only a mouse event is one.
-    const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
-    if (mouse == nullptr) return false;
-    switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            if (mouse->button() == Qt::LeftButton) drag_from_ = mouse->position().toPoint();
-            break;
-        case QEvent::MouseMove:
-            if (drag_from_ && (mouse->buttons() & Qt::LeftButton) &&
-                (mouse->position().toPoint() - *drag_from_).manhattanLength() >=
-                    QApplication::startDragDistance()) {
-                drag_from_.reset();
-                start_picture_drag();
-            }
-            break;
-        case QEvent::MouseButtonRelease:
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease) {
+        return false;
+    }
+    // Only now is it known to be a mouse event: the view sees every other kind too.
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (type == QEvent::MouseButtonPress) {
+        if (mouse->button() == Qt::LeftButton) drag_from_ = mouse->position().toPoint();
+    } else if (type == QEvent::MouseMove) {
+        if (drag_from_ && (mouse->buttons() & Qt::LeftButton) &&
+            (mouse->position().toPoint() - *drag_from_).manhattanLength() >=
+                QApplication::startDragDistance()) {
             drag_from_.reset();
-            break;
-        default:
-            break;
+            start_picture_drag();
+        }
+    } else {
+        drag_from_.reset();
     }
     return false;
 }
