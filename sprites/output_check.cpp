@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <cerrno>
+#include <climits>
 
 #include "export/atomic_write.h"
 #include "export/file_names.h"
@@ -62,10 +64,27 @@ FileStatus check_output(const QString& path) {
 
 FileStatus check_output_folder(const QString& folder, const QStringList& paths) {
     if (FileStatus can = check_named_folder(folder, false); !can) return can;
+    const QString top = folder.endsWith(QLatin1Char('/')) ? folder.chopped(1) : folder;
+    for (const QString& path : paths) {
+        const QString sub = folder_of(path);
+        struct stat st {};
+        if (sub != top && ::lstat(name_bytes(sub).constData(), &st) == 0 && !S_ISDIR(st.st_mode)) {
+            return FileError{sub, S_ISLNK(st.st_mode) ? QStringLiteral("a link where a folder is "
+                                                                       "made; it was left as it is")
+                                                      : system_reason(ENOTDIR)};
+        }
+    }
     for (const QString& path : paths) {
         if (FileStatus can = check_write_target(path, LinkPolicy::generated); !can) return can;
     }
     return {};
+}
+
+QString absolute_path(const QString& path) {
+    if (path.startsWith(QLatin1Char('/'))) return QDir::cleanPath(path);
+    char here[PATH_MAX];
+    if (::getcwd(here, sizeof here) == nullptr) return QDir::cleanPath(path);
+    return QDir::cleanPath(name_from_bytes(QByteArray(here)) + QLatin1Char('/') + path);
 }
 
 bool make_folder(const QString& folder) {

@@ -1,7 +1,10 @@
 #include "sprite_bundle.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
-#include <QFileInfo>
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -10,9 +13,11 @@
 #include "export/character_metadata.h"
 #include "export/encoded_bytes.h"
 #include "export/export_paths.h"
+#include "export/file_names.h"
 #include "export/parameter_file.h"
 #include "file_group.h"
 #include "model/version.h"
+#include "output_check.h"
 #include "parallel_render.h"
 #include "sprite_animation.h"
 #include "sprite_png.h"
@@ -58,11 +63,12 @@ formats::Encoded gif_of(const DrawnSet& drawn, const SetAnimation& a, const Spri
     return animation_gif(frames, style, text);
 }
 
-// The folders from the first missing one down to folder, or none when it exists.
+// The folders from the first missing one down to folder, or none when it exists; names as bytes.
 QStringList missing_folders(const QString& folder) {
     QStringList missing;
-    for (QString f = QDir::cleanPath(QFileInfo(folder).absoluteFilePath()); !QFileInfo::exists(f);
-         f = QFileInfo(f).path()) {
+    struct stat st {};
+    for (QString f = absolute_path(folder); ::lstat(name_bytes(f).constData(), &st) != 0;
+         f = f.left(std::max<qsizetype>(f.lastIndexOf(QLatin1Char('/')), 1))) {
         missing.prepend(f);
     }
     return missing;
@@ -155,12 +161,14 @@ FileStatus write_bundle(const CharacterOutput& output, const BundleRequest& requ
     // Folders made here are taken away again when the files cannot be written.
     QStringList made;
     const auto give_up = [&](FileError error) {
-        for (auto it = made.crbegin(); it != made.crend(); ++it) QDir().rmdir(*it);
+        for (auto it = made.crbegin(); it != made.crend(); ++it)
+            ::rmdir(name_bytes(*it).constData());
         return error;
     };
     for (const QString& sub : {QString(), gif_folder, strip_folder}) {
         for (const QString& f : missing_folders(QDir(folder).filePath(sub))) {
-            if (!QDir().mkdir(f)) return give_up({f, QStringLiteral("cannot make the folder")});
+            if (::mkdir(name_bytes(f).constData(), 0777) != 0)
+                return give_up({f, QStringLiteral("cannot make the folder")});
             made << f;
         }
     }
@@ -174,10 +182,15 @@ FileStatus write_bundle(const CharacterOutput& output, const BundleRequest& requ
 }
 
 QString bundle_name(const QString& folder) {
-    const QString name =
-        QFileInfo(QDir::cleanPath(QFileInfo(folder).absoluteFilePath())).fileName();
-    return name.isEmpty() || !base_name_problem(name).isEmpty() ? QStringLiteral("character")
-                                                                : name;
+    const QString name = absolute_path(folder).section(QLatin1Char('/'), -1);
+    // The files name one another and the parameter file's first line names the character: a name
+    // that is not UTF-8 text, or holds a control character, cannot stand there as it is.
+    const bool text = name.toUtf8() == name_bytes(name) &&
+                      std::none_of(name.begin(), name.end(),
+                                   [](QChar c) { return c.category() == QChar::Other_Control; });
+    return name.isEmpty() || !text || !base_name_problem(name).isEmpty()
+               ? QStringLiteral("character")
+               : name;
 }
 
 }  // namespace kelvara::sprites

@@ -46,7 +46,8 @@ FileStatus write_bundle(const CharacterOutput& output, const BundleRequest& requ
                         const QString& folder);
 
 // The name a bundle takes by default: that of its folder ("hero" for "art/hero/"), or
-// "character" when the folder's name cannot be a file's.
+// "character" when the folder's name cannot be a file's, or is not UTF-8 text or holds a control
+// character (the folder itself may be so named).
 QString bundle_name(const QString& folder);
 
 }  // namespace kelvara::sprites

@@ -6,27 +6,19 @@
 #include "help_text.h"
 #include "input_output.h"
 #include "sprite_options.h"
-#include "sprites/output_check.h"
 #include "sprites/sprite_bundle.h"
 
 namespace kelvara::cli {
 
 namespace {
 
-// Bad input unless every file of the bundle may be written: a file where the folder or one of
-// its subfolders should be, a folder closed to writing, or something other than a file at one
-// of the names.
-void check_bundle_folder(const QString& folder, const QString& name) {
-    QMap<QString, QStringList> by_folder;
-    for (const QString& path : sprites::bundle_paths(name)) {
-        const QString file = QDir(folder).filePath(path);
-        by_folder[QFileInfo(file).path()] << file;
-    }
-    for (auto it = by_folder.cbegin(); it != by_folder.cend(); ++it) {
-        if (const FileStatus can = sprites::check_output_folder(it.key(), it.value()); !can) {
-            throw BadInput(describe(can.error()));
-        }
-    }
+// Bad input unless every file of the bundle may be written (see check_batch_folder): a file or
+// a link where the folder or one of its subfolders should be, a folder closed to writing,
+// something other than a file at one of the names, or a name that is the parameter file's.
+void check_bundle_folder(const QString& folder, const QString& name, const QString& input) {
+    QStringList paths;
+    for (const QString& path : sprites::bundle_paths(name)) paths << QDir(folder).filePath(path);
+    check_batch_folder(folder, paths, {input});
 }
 
 }  // namespace
@@ -47,7 +39,7 @@ int bundle_command(const QStringList& arguments, QTextStream& out, QTextStream& 
     r.jobs = jobs_value(line);
     r.name = sprites::bundle_name(folder);
     r.selection = read_parameters(line.positional().first()).selection;
-    check_bundle_folder(folder, r.name);
+    check_bundle_folder(folder, r.name, line.positional().first());
     return finish(sprites::write_bundle(sprites::CharacterOutput(), r, folder), err);
 }
 

@@ -24,10 +24,25 @@ ParameterRecord read_parameters(const QString& path) {
     return std::move(read.value());
 }
 
+namespace {
+
+void refuse(const QString& path, const QString& reason) {
+    throw BadInput(describe(FileError{path, reason}));
+}
+
+void refuse_inputs(const QString& output, const QStringList& inputs) {
+    for (const QString& input : inputs) {
+        if (same_file(output, input)) {
+            refuse(output, QStringLiteral("the same file as the input %1; the output needs a name "
+                                          "of its own")
+                               .arg(shortened(input)));
+        }
+    }
+}
+
+}  // namespace
+
 void check_outputs(const std::vector<Output>& outputs, const QStringList& inputs) {
-    auto refuse = [](const Output& output, const QString& reason) {
-        throw BadInput(describe(FileError{output.path, reason}));
-    };
     for (const Output& output : outputs) {
         if (const FileStatus can = sprites::check_output(output.path); !can) {
             throw BadInput(describe(can.error()));
@@ -36,32 +51,30 @@ void check_outputs(const std::vector<Output>& outputs, const QStringList& inputs
     for (std::size_t i = 0; i < outputs.size(); ++i) {
         for (std::size_t j = 0; j < i; ++j) {
             if (same_file(outputs[i].path, outputs[j].path)) {
-                refuse(outputs[i], QStringLiteral("the same file as %1; each output needs a file "
-                                                  "of its own")
-                                       .arg(shortened(outputs[j].path)));
+                refuse(outputs[i].path,
+                       QStringLiteral("the same file as %1; each output needs a file "
+                                      "of its own")
+                           .arg(shortened(outputs[j].path)));
             }
         }
-        for (const QString& input : inputs) {
-            if (same_file(outputs[i].path, input)) {
-                refuse(outputs[i], QStringLiteral("the same file as the input %1; the output "
-                                                  "needs a name of its own")
-                                       .arg(shortened(input)));
-            }
-        }
+        refuse_inputs(outputs[i].path, inputs);
     }
     for (const Output& output : outputs) {
         const QString wanted = QLatin1String(output.extension);
         if (!output.path.endsWith(wanted, Qt::CaseInsensitive)) {
-            refuse(output, QStringLiteral("the file is written as %1, so its name must end in %2")
-                               .arg(wanted.mid(1).toUpper(), wanted));
+            refuse(output.path,
+                   QStringLiteral("the file is written as %1, so its name must end in %2")
+                       .arg(wanted.mid(1).toUpper(), wanted));
         }
     }
     drawn_output() = outputs.front().path;
 }
 
-void check_batch_folder(const QString& folder, const QStringList& paths) {
+void check_batch_folder(const QString& folder, const QStringList& paths,
+                        const QStringList& inputs) {
     if (const FileStatus can = sprites::check_output_folder(folder, paths); !can)
         throw BadInput(describe(can.error()));
+    for (const QString& path : paths) refuse_inputs(path, inputs);
     drawn_output() = folder;
 }
 

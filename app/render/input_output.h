@@ -27,9 +27,11 @@ struct Output {
 // first output is the file a failure for want of memory is reported on.
 void check_outputs(const std::vector<Output>& outputs, const QStringList& inputs);
 
-// The same for a batch's files, names made up in folder (see sprites::check_output_folder); the
-// folder is what a failure for want of memory names.
-void check_batch_folder(const QString& folder, const QStringList& paths);
+// The same for the files of a batch or a bundle, names made up in folder and its subfolders (see
+// sprites::check_output_folder), none of which may be an input; the folder is what a failure for
+// want of memory names.
+void check_batch_folder(const QString& folder, const QStringList& paths,
+                        const QStringList& inputs = {});
 
 // The message for a command that ran out of memory while drawing or encoding, naming the output
 // checked last.
