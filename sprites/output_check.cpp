@@ -67,12 +67,15 @@ FileStatus check_output_folder(const QString& folder, const QStringList& paths) 
     const QString top = folder.endsWith(QLatin1Char('/')) ? folder.chopped(1) : folder;
     for (const QString& path : paths) {
         const QString sub = folder_of(path);
+        const QByteArray bytes = name_bytes(sub);
         struct stat st {};
-        if (sub != top && ::lstat(name_bytes(sub).constData(), &st) == 0 && !S_ISDIR(st.st_mode)) {
-            return FileError{sub, S_ISLNK(st.st_mode) ? QStringLiteral("a link where a folder is "
-                                                                       "made; it was left as it is")
-                                                      : system_reason(ENOTDIR)};
+        if (sub == top || ::lstat(bytes.constData(), &st) != 0) continue;
+        if (S_ISLNK(st.st_mode)) {
+            return FileError{sub, QStringLiteral("a link where a folder is made; it was left as "
+                                                 "it is")};
         }
+        if (!S_ISDIR(st.st_mode)) return FileError{sub, system_reason(ENOTDIR)};
+        if (!writable(bytes)) return FileError{sub, QStringLiteral("the folder cannot be written")};
     }
     for (const QString& path : paths) {
         if (FileStatus can = check_write_target(path, LinkPolicy::generated); !can) return can;
