@@ -106,7 +106,8 @@ const Row rows[] = {
     // The same for a bundle: its folder is the user's, its subfolders and files are made up.
     {"mkdir h; ln -s . h/gif; exec $B bundle P.txt -o h", 2, "h/gif: a link where a folder is made", nullptr},
     {"mkdir h; cp P.txt h/h.txt; exec $B bundle h/h.txt -o h", 2, "the same file as the input h/h.txt", nullptr},
-    {"$B bundle P.txt -o $(printf 'e\223') && ls $(printf 'e\223')/character.png && rm -r e*", 0, "", P},
+    {"$B bundle P.txt -o $(printf 'e\\223') && ls $(printf 'e\\223')/character.png && rm -r e*", 0, "", P},
+    {"$B bundle P.txt -o $(printf 'c\\033') && ls $(printf 'c\\033')/character.png && rm -r c*", 0, "", P},
     {"ulimit -v 300000; exec $B bundle P.txt -o big --scale 8", 1, "big: not enough memory for the picture", P},
 };
 // clang-format on
