@@ -48,7 +48,7 @@ TEST(CliOptions, TheHelpNamesEveryDeclaredOptionAndNoOther) {
     };
     check({u"--help"_s}, {&cli::help_option, &cli::version_option});
     int commands = 0;
-    for (const cli::CommandSpec& c : cli::command_specs()) {
+    for (const cli::CommandDeclaration& c : cli::command_declarations()) {
         check({cli::text(c.name), u"--help"_s}, c.options);
         ++commands;
     }

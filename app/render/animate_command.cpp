@@ -52,10 +52,10 @@ void list_animations(QTextStream& out) {
 }  // namespace
 
 int animate_command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    const CommandSpec& spec = command_spec("animate");
-    CommandLine line(spec.options);
+    const CommandDeclaration& declared = command_declaration("animate");
+    CommandLine line(declared.options);
     if (!line.parse(arguments)) {
-        out << command_help(spec);
+        out << command_help(declared);
         return exit_ok;
     }
     if (line.has(list_option)) {

@@ -55,10 +55,10 @@ sprites::AtlasRequest atlas_request(const CommandLine& line) {
 }  // namespace
 
 int atlas_command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    const CommandSpec& spec = command_spec("atlas");
-    CommandLine line(spec.options);
+    const CommandDeclaration& declared = command_declaration("atlas");
+    CommandLine line(declared.options);
     if (!line.parse(arguments)) {
-        out << command_help(spec);
+        out << command_help(declared);
         return exit_ok;
     }
     const AtlasFiles files = atlas_files(line);

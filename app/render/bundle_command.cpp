@@ -24,10 +24,10 @@ void check_bundle_folder(const QString& folder, const QString& name, const QStri
 }  // namespace
 
 int bundle_command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    const CommandSpec& spec = command_spec("bundle");
-    CommandLine line(spec.options);
+    const CommandDeclaration& declared = command_declaration("bundle");
+    CommandLine line(declared.options);
     if (!line.parse(arguments)) {
-        out << command_help(spec);
+        out << command_help(declared);
         return exit_ok;
     }
     if (line.positional().size() != 1)

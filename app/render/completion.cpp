@@ -43,7 +43,7 @@ QString value_completion(const Option& o) {
     return {};  // a number or a list: nothing to offer
 }
 
-QString command_case(const CommandSpec& c) {
+QString command_case(const CommandDeclaration& c) {
     QString lines = QStringLiteral("        %1)\n            case $prev in\n").arg(text(c.name));
     QStringList options;
     for (const Option* o : c.options) {
@@ -64,7 +64,7 @@ QString command_case(const CommandSpec& c) {
 QString bash_completion() {
     QStringList commands;
     QString cases;
-    for (const CommandSpec& c : command_specs()) {
+    for (const CommandDeclaration& c : command_declarations()) {
         commands << text(c.name);
         cases += command_case(c);
     }

@@ -54,7 +54,7 @@ QString option_lines(const std::vector<const Option*>& options, Language languag
 // The commands and their summaries, for the general help.
 QString command_lines(Language language) {
     QString lines;
-    for (const CommandSpec& c : command_specs()) {
+    for (const CommandDeclaration& c : command_declarations()) {
         lines += QStringLiteral("  %1 %2\n")
                      .arg(text(c.name).leftJustified(8),
                           text(language == Language::en ? c.summary_en : c.summary_ja));
@@ -112,7 +112,7 @@ QString general_help() {
                "終了コード: 0 完了、1 ファイルを書けなかった、2 入力の誤り(何も書きません)。\n");
 }
 
-QString command_help(const CommandSpec& c) {
+QString command_help(const CommandDeclaration& c) {
     return QStringLiteral("Usage: ") + text(c.usage_en) + text(c.about_en) +
            option_lines(c.options, Language::en, command_column) + QLatin1Char('\n') +
            QStringLiteral("使い方: ") + text(c.usage_ja) + text(c.about_ja) +

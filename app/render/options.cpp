@@ -176,7 +176,7 @@ const Option bundle_output{.name = "o",
 
 namespace {
 
-const std::vector<CommandSpec> specs = {
+const std::vector<CommandDeclaration> declarations = {
     {.name = "render",
      .summary_en = "draw the character of a parameter file",
      .summary_ja = "パラメーターファイルのキャラクターを描く",
@@ -293,13 +293,13 @@ const std::vector<CommandSpec> specs = {
 
 }  // namespace
 
-const std::vector<CommandSpec>& command_specs() {
-    return specs;
+const std::vector<CommandDeclaration>& command_declarations() {
+    return declarations;
 }
 
-const CommandSpec& command_spec(std::string_view name) {
-    return *std::find_if(specs.begin(), specs.end(),
-                         [&](const CommandSpec& c) { return c.name == name; });
+const CommandDeclaration& command_declaration(std::string_view name) {
+    return *std::find_if(declarations.begin(), declarations.end(),
+                         [&](const CommandDeclaration& c) { return c.name == name; });
 }
 
 }  // namespace kelvara::cli

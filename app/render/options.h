@@ -35,7 +35,7 @@ struct Option {
 
 // A command: what the general help says of it, its usage and introduction (English, then
 // Japanese), its options in the order the help lists them, and what its plain arguments are.
-struct CommandSpec {
+struct CommandDeclaration {
     std::string_view name;
     std::string_view summary_en;
     std::string_view summary_ja;
@@ -78,7 +78,7 @@ extern const Option list_option;
 extern const Option bundle_output;
 
 // Every command, in the order the general help lists them.
-const std::vector<CommandSpec>& command_specs();
-const CommandSpec& command_spec(std::string_view name);
+const std::vector<CommandDeclaration>& command_declarations();
+const CommandDeclaration& command_declaration(std::string_view name);
 
 }  // namespace kelvara::cli

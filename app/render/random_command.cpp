@@ -78,10 +78,10 @@ std::function<void(int)> progress_report(int count, QTextStream& err) {
 }  // namespace
 
 int random_command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    const CommandSpec& spec = command_spec("random");
-    CommandLine line(spec.options);
+    const CommandDeclaration& declared = command_declaration("random");
+    CommandLine line(declared.options);
     if (!line.parse(arguments)) {
-        out << command_help(spec);
+        out << command_help(declared);
         return exit_ok;
     }
     const RandomRequest r = random_request(line);

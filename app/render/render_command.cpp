@@ -49,10 +49,10 @@ RenderRequest render_request(const CommandLine& line) {
 }  // namespace
 
 int render_command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    const CommandSpec& spec = command_spec("render");
-    CommandLine line(spec.options);
+    const CommandDeclaration& declared = command_declaration("render");
+    CommandLine line(declared.options);
     if (!line.parse(arguments)) {
-        out << command_help(spec);
+        out << command_help(declared);
         return exit_ok;
     }
     const RenderRequest r = render_request(line);

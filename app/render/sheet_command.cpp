@@ -22,10 +22,10 @@ sprites::SheetRequest::Format format_of(const QString& path) {
 }  // namespace
 
 int sheet_command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    const CommandSpec& spec = command_spec("sheet");
-    CommandLine line(spec.options);
+    const CommandDeclaration& declared = command_declaration("sheet");
+    CommandLine line(declared.options);
     if (!line.parse(arguments)) {
-        out << command_help(spec);
+        out << command_help(declared);
         return exit_ok;
     }
     if (line.positional().isEmpty()) throw BadInput(QStringLiteral("sheet takes parameter files"));
