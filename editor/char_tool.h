@@ -28,6 +28,9 @@ class QWidget;
 namespace kelvara {
 
 class SurfaceView;
+namespace sprites {
+class AnimationPreview;
+}
 namespace testing {
 struct WindowInternals;
 }
@@ -97,6 +100,15 @@ class CharTool : public QMainWindow {
     void m_random_Click();
     void m_backcolor_Click();
     void m_version_Click();
+    // The character's animations and sprite set, which the menu bar does not show: the preview
+    // beside the main window, opened where it was left, and the sprite set written to a folder
+    // (sprite_set_items.cpp).
+    void m_animation_Click();
+
+  signals:
+    // The character was drawn anew: from Character_draw, the one drawing routine, so every
+    // change of a selection, an option, the size or the background is told once it shows.
+    void characterDrawn(const EditorState& character);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -225,6 +237,7 @@ class CharTool : public QMainWindow {
     QButtonGroup* body_group_ = nullptr;
     QButtonGroup* cloth_group_ = nullptr;
     QPointer<UnloadingDialog> open_dialog_;
+    QPointer<sprites::AnimationPreview> animation_preview_;
     int draw_count_ = 0;
     int compose_count_ = 0;
 
