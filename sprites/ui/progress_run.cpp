@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QTimer>
+#include <atomic>
 #include <exception>
 #include <memory>
 #include <thread>
@@ -11,22 +12,19 @@
 namespace kelvara::sprites {
 
 FileStatus run_with_progress(QWidget* parent, const QString& title, const QString& label,
-                             const std::function<FileStatus(WorkProgress&)>& work) {
-    WorkProgress progress;
+                             const std::function<FileStatus()>& work) {
     FileStatus status;
     std::exception_ptr failure;
     std::atomic<bool> finished{false};
     std::thread worker([&] {
         try {
-            status = work(progress);
+            status = work();
         } catch (...) {
             failure = std::current_exception();
         }
         finished = true;
     });
 
-    // The window repaints and the preview goes on playing meanwhile; clicks and keys wait until
-    // the work is done, so nothing changes under it.
     QEventLoop loop;
     QElapsedTimer running;
     running.start();
@@ -35,24 +33,18 @@ FileStatus run_with_progress(QWidget* parent, const QString& title, const QStrin
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
         if (finished) {
             loop.quit();
-            return;
-        }
-        if (!dialog && running.elapsed() >= progress_delay_ms) {
+        } else if (!dialog && running.elapsed() >= progress_delay_ms) {
+            // No steps to count and nothing to cancel: a busy bar, and no button.
             dialog = std::make_unique<QProgressDialog>(label, QString(), 0, 0, parent);
-            dialog->setObjectName(QStringLiteral("export_progress"));
+            dialog->setObjectName(QStringLiteral("progress_dialog"));
             dialog->setWindowTitle(title);
             dialog->setWindowModality(Qt::ApplicationModal);
             dialog->setMinimumDuration(0);
-            dialog->setAutoClose(false);
-            dialog->setAutoReset(false);
             dialog->show();
-        }
-        if (dialog) {
-            dialog->setMaximum(progress.total);
-            dialog->setValue(progress.done);
         }
     });
     poll.start(20);
+    // Clicks and keys wait in the queue until the work is done.
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     worker.join();
     if (failure) std::rethrow_exception(failure);
