@@ -10,4 +10,4 @@ add_executable(test_sheetgen
 )
 target_link_libraries(test_sheetgen
     PRIVATE kelvara_sheetgen kelvara_assets kelvara_image_codec GTest::gtest_main kelvara_warnings)
-gtest_discover_tests(test_sheetgen DISCOVERY_MODE PRE_TEST)
+gtest_discover_tests(test_sheetgen DISCOVERY_MODE PRE_TEST PROPERTIES LABELS sheetgen)

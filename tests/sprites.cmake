@@ -1,8 +1,3 @@
-# Sprite sets: the pose catalogue, and the renderer's atlas and animate commands.
-add_executable(test_sprite_data pose_catalogue_test.cpp)
-target_link_libraries(test_sprite_data PRIVATE kelvara_model GTest::gtest_main kelvara_warnings)
-gtest_discover_tests(test_sprite_data DISCOVERY_MODE PRE_TEST)
-
 # The sprite pipeline, label "sprites": the grid, the parallel runner, the output check and the
 # files of atlases, sheets, animations and batches, without the command line.
 add_executable(test_sprites sprites_parallel_test.cpp sprites_grid_test.cpp sprites_files_test.cpp)

@@ -134,7 +134,7 @@ TEST_F(SpriteFiles, ContactSheetCellsAreThePicturesOfTheirCharacters) {
 }
 
 TEST_F(SpriteFiles, AnimationStripPutsTheFramesSideBySide) {
-    std::vector<gif::GifFrame> frames;
+    std::vector<AnimationFrame> frames;
     for (int k = 0; k < 5; ++k) frames.push_back({Surface(4, 3, RGB(10 * k, 0, 0)), 100});
     const Surface strip = animation_strip(frames);
     ASSERT_EQ(strip.width(), 20);
