@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 
 #include "assets/embedded_assets.h"
 #include "compositor/character_draw.h"
@@ -26,6 +27,7 @@ CharTool::CharTool(QWidget* parent)
     build_controls();
     build_menus();
     connect_handlers();
+    set_up_view_menu();
     Form_Load();
     setWindowIcon(window_icon());
     // A parameter file dropped on the window opens its character.
@@ -117,6 +119,7 @@ void CharTool::apply_selection(const EditorState& target) {
     compose_head();
     Character_draw();
     set_school_name();
+    note_character();
 }
 
 void CharTool::compose_head() {

@@ -3,10 +3,13 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <memory>
+#include <optional>
 
 #include "compositor/palettes.h"
 #include "compositor/sheets.h"
 #include "compositor/workspace.h"
+#include "editor/character_history.h"
 #include "model/editor_state.h"
 #include "model/random_items.h"
 #include "random/random_source.h"
@@ -15,8 +18,11 @@
 class QAction;
 class QDragEnterEvent;
 class QDropEvent;
+class QContextMenuEvent;
 class QButtonGroup;
 class QMenu;
+class QMimeData;
+class QTemporaryDir;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -100,6 +106,10 @@ class CharTool : public QMainWindow {
     void m_random_Click();
     void m_backcolor_Click();
     void m_version_Click();
+    // The character view's context menu, and the window's shortcuts for its items.
+    void m_copy_picture_Click();
+    void m_undo_Click();
+    void m_redo_Click();
     // The character's animations and sprite set, which the menu bar does not show: the preview
     // beside the main window, opened where it was left, and the sprite set written to a folder
     // (sprite_set_items.cpp).
@@ -112,6 +122,8 @@ class CharTool : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -151,6 +163,27 @@ class CharTool : public QMainWindow {
     void connect_handlers();
     void dialog_unloaded();
     void Form_Load();
+
+    // The character view's context menu: its actions and shortcuts, how it is opened, and the
+    // hooks that record each settled change of the character (view_menu.cpp).
+    void set_up_view_menu();
+    // The menu, built afresh at each opening from the window's actions.
+    QMenu* view_menu();
+    // Pops the menu up at global_pos, unless a dialog or the menu itself is open.
+    void open_view_menu(const QPoint& global_pos);
+    // Records the character shown as the newest in the history, unless an operation is still
+    // changing it. The character already shown is not recorded again, so a step through the
+    // history, which shows one of its characters, records nothing.
+    void note_character();
+    void step_to(const Character& character);
+    void update_history_actions();
+    // The picture on the clipboard and in drags (picture_transfer.cpp). With as_file the data
+    // also names a PNG file written for it, for programs that take files.
+    QMimeData* picture_data(bool as_file);
+    void start_picture_drag();
+    // The character view's mouse: a left-button drag beyond the platform's distance drags the
+    // picture; a click does nothing.
+    bool view_mouse_event(QEvent* event);
 
     void cut_pose_cell_for_type(int pose);
     // Switches the sprite type: the face-and-hair controls lock or unlock, the pose range follows
@@ -226,6 +259,11 @@ class CharTool : public QMainWindow {
     QAction* m_backcolor = nullptr;
     QMenu* m_help = nullptr;
     QAction* m_version = nullptr;
+    QAction* m_animation = nullptr;
+    QAction* m_copy_picture = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    QPointer<QMenu> m_view;
 
     Sheets sheets_;
     PaletteStrips strips_;
@@ -240,6 +278,14 @@ class CharTool : public QMainWindow {
     QPointer<sprites::AnimationPreview> animation_preview_;
     int draw_count_ = 0;
     int compose_count_ = 0;
+    CharacterHistory history_;
+    // Open operations whose changes become one history entry when the outermost is done.
+    int history_hold_ = 0;
+    // Where a left button went down on the view, while a drag may still start from there.
+    std::optional<QPoint> drag_from_;
+    // The dragged pictures' files, one folder per drag, kept until the program ends.
+    std::unique_ptr<QTemporaryDir> drag_folder_;
+    int drags_ = 0;
 
     EditorState state_;
     Int16 draw_flg = vb_false;

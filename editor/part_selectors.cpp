@@ -129,9 +129,12 @@ void CharTool::switch_type(Int16 type) {
 void CharTool::type_button_Click(int index) {
     if (state_.type_flg == index) return;
     // The first reset runs under the old type, so leaving the face poses returns face and hair
-    // to 0 before they are locked.
+    // to 0 before they are locked. The switch is one change of the character.
+    ++history_hold_;
     reset_Click();
     apply_selection(reset_selection(to_int16(index)));
+    --history_hold_;
+    note_character();
 }
 
 }  // namespace kelvara

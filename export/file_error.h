@@ -20,10 +20,16 @@ struct FileError {
 // "PATH: line N: REASON" (without the line part when there is no line), the path shortened.
 QString describe(const FileError& error);
 
-// The text as it may be quoted in a message: at most max characters, shortened in the middle
-// with "…" so that both ends stay readable, and control characters shown as "?". A hostile name
-// or value of megabytes then gives a message of one line.
+// The one way any name or value is quoted in a message: at most max characters, shortened in the
+// middle with "…" so that both ends stay readable, and everything a terminal or a dialog would
+// not show as itself written as an escape: "\n", "\t", "\r", "\x1b" for control characters,
+// "\xNN" for a byte of a file name that is not UTF-8 (see file_names.h), "\u202e" for format
+// characters, separators of lines and code points with no character. A hostile name or value of
+// megabytes then gives a message of one line that cannot move the cursor or recolour the text.
 QString shortened(const QString& text, int max = 60);
+
+// The failure of a picture that could not be encoded or written for want of memory.
+FileError not_enough_memory(const QString& path);
 
 // The system's words for an errno value.
 QString system_reason(int error_number);

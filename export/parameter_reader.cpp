@@ -4,13 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <QStringList>
 #include <array>
 #include <cerrno>
 
 #include "export/cp932.h"
+#include "export/file_names.h"
 #include "export/parameter_file.h"
+#include "export/parameter_sources.h"
 
 namespace kelvara {
 
@@ -139,8 +140,8 @@ FileResult<ParameterRecord> read_parameter_file(const QByteArray& bytes) {
 }
 
 FileResult<ParameterRecord> read_parameter_file_at(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    if (name.isEmpty() || name.contains('\0')) return FileError{path, system_reason(ENOENT)};
+    const QByteArray name = name_bytes(path);
+    if (name.isEmpty()) return FileError{path, system_reason(ENOENT)};
     // Looked at before opening, and opened without waiting, so that a pipe cannot block and a
     // device is never opened; checked again on what was opened, in case the name moved.
     struct stat st {};
@@ -149,44 +150,26 @@ FileResult<ParameterRecord> read_parameter_file_at(const QString& path) {
         if (!S_ISREG(st.st_mode)) {
             return FileError{path, QStringLiteral("not a regular file (a device, pipe or socket)")};
         }
-        if (st.st_size > parameter_file_size_limit) {
-            return FileError{path, QStringLiteral("larger than %1 KiB; a parameter file is a few "
-                                                  "hundred bytes")
-                                       .arg(parameter_file_size_limit / 1024)};
-        }
         return std::nullopt;
     };
     if (::stat(name.constData(), &st) != 0) return FileError{path, system_reason(errno)};
     if (auto e = refusal()) return *e;
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) return FileError{path, system_reason(errno)};
-    QByteArray bytes;
-    std::optional<FileError> failure;
-    if (::fstat(fd, &st) != 0) {
-        failure = FileError{path, system_reason(errno)};
-    } else if (auto e = refusal()) {
-        failure = *e;
-    } else {
-        // One byte more than allowed tells a file that grew after it was looked at.
-        bytes.resize(parameter_file_size_limit + 1);
-        qsizetype got = 0;
-        while (got < bytes.size()) {
-            const ssize_t n =
-                ::read(fd, bytes.data() + got, static_cast<std::size_t>(bytes.size() - got));
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) failure = FileError{path, system_reason(errno)};
-            if (n <= 0) break;
-            got += n;
-        }
-        bytes.truncate(got);
-        if (got > parameter_file_size_limit) {
-            st.st_size = got;
-            failure = refusal();
-        }
-    }
+    // Its first bytes tell a parameter file from a picture or JSON with the parameters inside, and
+    // which size limit applies.
+    const auto contents = [&]() -> FileResult<QByteArray> {
+        if (::fstat(fd, &st) != 0) return FileError{path, system_reason(errno)};
+        if (auto e = refusal()) return *e;
+        return parameter_bytes(fd, st.st_size);
+    };
+    FileResult<QByteArray> bytes = contents();
     ::close(fd);
-    if (failure) return *failure;
-    auto parsed = read_parameter_file(bytes);
+    if (!bytes) {
+        bytes.error().path = path;
+        return bytes.error();
+    }
+    auto parsed = read_parameter_file(bytes.value());
     if (!parsed) parsed.error().path = path;
     return parsed;
 }

@@ -25,9 +25,12 @@ constexpr qint64 parameter_file_size_limit = 64 * 1024;
 // empty.
 FileResult<ParameterRecord> read_parameter_file(const QByteArray& bytes);
 
-// Reads and parses the parameter file at path. Anything but a regular file (or a link to one) is
-// refused without waiting on it, such as a pipe with no writer or an endless device, and so is a
-// file larger than parameter_file_size_limit; the error then names the file and says why.
+// Reads and parses the parameter file at path, or the parameters inside a PNG, GIF or atlas JSON
+// that Kelvara wrote (see parameter_bytes, which tells them apart by their first bytes). Anything
+// but a regular file (or a link to one) is refused without waiting on it, such as a pipe with no
+// writer or an endless device, and so is a file larger than its kind's limit
+// (parameter_file_size_limit for a parameter file), a picture or JSON without Kelvara's
+// parameters, and a damaged one; the error then names the file and says why.
 FileResult<ParameterRecord> read_parameter_file_at(const QString& path);
 
 }  // namespace kelvara

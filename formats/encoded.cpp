@@ -14,6 +14,8 @@ std::string EncodeError::describe() const {
             return "the frames are not all of one size";
         case EncodeProblem::compression_failed:
             return "the picture could not be compressed";
+        case EncodeProblem::bad_text:
+            return "a text entry the file format cannot hold";
         case EncodeProblem::out_of_memory:
             return "not enough memory for the picture";
     }

@@ -19,6 +19,7 @@ enum class EncodeProblem {
     too_many_colours,    // a palette format, and more than 256 colours
     frames_differ,       // the frames of an animation are not all of one size
     compression_failed,  // the compressor gave up
+    bad_text,            // a text entry the format cannot hold (a PNG keyword it does not allow)
     out_of_memory,
 };
 

@@ -74,6 +74,19 @@ void put_loop_forever(Bytes& out) {
     out.insert(out.end(), {0x03, 0x01, 0x00, 0x00, 0x00});  // loop count 0: for ever
 }
 
+// A comment extension: the text in sub-blocks of at most 255 bytes, then the empty one that ends
+// them.
+void put_comment(Bytes& out, const std::string& comment) {
+    out.insert(out.end(), {0x21, 0xFE});
+    for (std::size_t at = 0; at < comment.size(); at += 255) {
+        const std::size_t n = std::min<std::size_t>(255, comment.size() - at);
+        out.push_back(static_cast<std::uint8_t>(n));
+        out.insert(out.end(), comment.begin() + static_cast<long>(at),
+                   comment.begin() + static_cast<long>(at + n));
+    }
+    out.push_back(0);
+}
+
 // Graphic control: how long the frame shows, what becomes of it afterwards, and whether index 0
 // is see-through.
 void put_control(Bytes& out, int delay_cs, bool transparent, bool clear_after) {
@@ -139,7 +152,7 @@ void put_image(Bytes& out, int width, int height, const Bytes& indices, int bits
 }
 
 Encoded encode(const std::vector<GifFrame>& frames, std::optional<Colour> transparent,
-               bool animated) {
+               bool animated, const std::string& comment) {
     if (frames.empty()) return EncodeProblem::empty_picture;
     const int width = frames.front().picture.width;
     const int height = frames.front().picture.height;
@@ -162,6 +175,7 @@ Encoded encode(const std::vector<GifFrame>& frames, std::optional<Colour> transp
     Bytes out;
     put_header(out, width, height, indexer.palette(), bits);
     if (animated) put_loop_forever(out);
+    if (!comment.empty()) put_comment(out, comment);
     for (std::size_t k = 0; k < frames.size(); ++k) {
         put_control(out, (frames[k].delay_ms + 5) / 10, transparent.has_value(),
                     animated && transparent.has_value());
@@ -173,13 +187,15 @@ Encoded encode(const std::vector<GifFrame>& frames, std::optional<Colour> transp
 
 }  // namespace
 
-Encoded encode_gif_animation(const std::vector<GifFrame>& frames,
-                             std::optional<Colour> transparent) {
-    return unless_out_of_memory([&] { return encode(frames, transparent, true); });
+Encoded encode_gif_animation(const std::vector<GifFrame>& frames, std::optional<Colour> transparent,
+                             const std::string& comment) {
+    return unless_out_of_memory([&] { return encode(frames, transparent, true, comment); });
 }
 
-Encoded encode_gif(const PixelView& picture, Colour transparent) {
-    return unless_out_of_memory([&] { return encode({{picture, 0}}, transparent, false); });
+Encoded encode_gif(const PixelView& picture, Colour transparent, const std::string& comment) {
+    return unless_out_of_memory([&] {
+        return encode({{picture, 0}}, transparent, false, comment);
+    });
 }
 
 }  // namespace kelvara::formats

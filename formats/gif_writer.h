@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "formats/encoded.h"
@@ -18,11 +19,14 @@ struct GifFrame {
 // frame is cleared before the next one is shown so that nothing of it shows through. Fails when
 // there are no frames, their sizes differ, there are too many colours or the frames are empty or
 // larger than 65535 a side.
-Encoded encode_gif_animation(const std::vector<GifFrame>& frames,
-                             std::optional<Colour> transparent);
+//
+// A comment that is not empty is written as a comment extension after the header (and the loop
+// extension), before the first image, so that a reader finds it without passing the pixels.
+Encoded encode_gif_animation(const std::vector<GifFrame>& frames, std::optional<Colour> transparent,
+                             const std::string& comment = {});
 
 // One still picture of at most 256 distinct colours, the transparent one included, whose pixels
-// become the image's transparent index. Fails as above.
-Encoded encode_gif(const PixelView& picture, Colour transparent);
+// become the image's transparent index. Fails as above; the comment as above.
+Encoded encode_gif(const PixelView& picture, Colour transparent, const std::string& comment = {});
 
 }  // namespace kelvara::formats

@@ -62,8 +62,38 @@ std::optional<EncodeProblem> size_problem(const Header& h) {
     return std::nullopt;
 }
 
-// The signature and IHDR.
-void start_file(Bytes& out, const Header& h) {
+// Whether a reader will take the entry: the keyword rules of the PNG format, and a text that fits
+// a chunk and has no NUL (the NULs separate the chunk's fields).
+bool valid_text(const PngText& entry) {
+    const std::string& k = entry.keyword;
+    if (k.empty() || k.size() > 79 || k.front() == ' ' || k.back() == ' ') return false;
+    if (k.find("  ") != std::string::npos) return false;
+    for (const char ch : k) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 32 || (c > 126 && c < 161)) return false;
+    }
+    return entry.text.find('\0') == std::string::npos && entry.text.size() < 0x7FFFFF00u;
+}
+
+std::optional<EncodeProblem> text_problem(const std::vector<PngText>& text) {
+    for (const PngText& entry : text) {
+        if (!valid_text(entry)) return EncodeProblem::bad_text;
+    }
+    return std::nullopt;
+}
+
+// iTXt: keyword, NUL, no compression (flag and method 0), an empty language tag and translated
+// keyword each ended by NUL, then the UTF-8 text.
+void put_text(Bytes& out, const PngText& entry) {
+    const std::size_t chunk = open_chunk(out, "iTXt");
+    out.insert(out.end(), entry.keyword.begin(), entry.keyword.end());
+    out.insert(out.end(), {0, 0, 0, 0, 0});
+    out.insert(out.end(), entry.text.begin(), entry.text.end());
+    close_chunk(out, chunk);
+}
+
+// The signature, IHDR and the text chunks.
+void start_file(Bytes& out, const Header& h, const std::vector<PngText>& text) {
     constexpr std::array<std::uint8_t, 8> signature = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     out.insert(out.end(), signature.begin(), signature.end());
     const std::size_t ihdr = open_chunk(out, "IHDR");
@@ -75,6 +105,7 @@ void start_file(Bytes& out, const Header& h) {
     out.push_back(0);  // the standard filters
     out.push_back(0);  // not interlaced
     close_chunk(out, ihdr);
+    for (const PngText& entry : text) put_text(out, entry);
 }
 
 // zlib's compressor, ended however the writing ends (a failed allocation included).
@@ -136,12 +167,14 @@ void end_file(Bytes& out) {
     close_chunk(out, open_chunk(out, "IEND"));
 }
 
-Encoded truecolour(const PixelView& picture, std::optional<Colour> see_through, PngEffort effort) {
+Encoded truecolour(const PixelView& picture, std::optional<Colour> see_through, PngEffort effort,
+                   const std::vector<PngText>& text) {
     const bool alpha = see_through.has_value();
     const Header h = header_of(picture, alpha ? 6 : 2, alpha ? 4 : 3);
     if (const auto problem = size_problem(h)) return *problem;
+    if (const auto problem = text_problem(text)) return *problem;
     Bytes out;
-    start_file(out, h);
+    start_file(out, h, text);
     const auto problem =
         write_image_data(out, h, effort, [&](std::uint32_t y, std::span<std::uint8_t> row) {
             const Colour* in = picture.row(static_cast<int>(y));
@@ -164,9 +197,11 @@ Encoded truecolour(const PixelView& picture, std::optional<Colour> see_through, 
     return out;
 }
 
-Encoded indexed(const PixelView& picture, std::optional<Colour> see_through, PngEffort effort) {
+Encoded indexed(const PixelView& picture, std::optional<Colour> see_through, PngEffort effort,
+                const std::vector<PngText>& text) {
     const Header h = header_of(picture, 3, 1);
     if (const auto problem = size_problem(h)) return *problem;
+    if (const auto problem = text_problem(text)) return *problem;
     // The indices first, so that a picture of too many colours is refused before anything is
     // written.
     PaletteIndexer indexer;
@@ -174,7 +209,7 @@ Encoded indexed(const PixelView& picture, std::optional<Colour> see_through, Png
     if (!indices) return EncodeProblem::too_many_colours;
 
     Bytes out;
-    start_file(out, h);
+    start_file(out, h, text);
     const std::size_t plte = open_chunk(out, "PLTE");
     std::optional<std::size_t> clear;
     const std::vector<Colour>& palette = indexer.palette();
@@ -210,13 +245,13 @@ Encoded indexed(const PixelView& picture, std::optional<Colour> see_through, Png
 }  // namespace
 
 Encoded encode_truecolour_png(const PixelView& picture, std::optional<Colour> see_through,
-                              PngEffort effort) {
-    return unless_out_of_memory([&] { return truecolour(picture, see_through, effort); });
+                              PngEffort effort, const std::vector<PngText>& text) {
+    return unless_out_of_memory([&] { return truecolour(picture, see_through, effort, text); });
 }
 
 Encoded encode_indexed_png(const PixelView& picture, std::optional<Colour> see_through,
-                           PngEffort effort) {
-    return unless_out_of_memory([&] { return indexed(picture, see_through, effort); });
+                           PngEffort effort, const std::vector<PngText>& text) {
+    return unless_out_of_memory([&] { return indexed(picture, see_through, effort, text); });
 }
 
 }  // namespace kelvara::formats

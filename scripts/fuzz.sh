@@ -14,9 +14,9 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVARA_SANITIZE=ON \
         -DKELVARA_BENCH=OFF -DKELVARA_WERROR=ON
 fi
-cmake --build "$build" --target test_parameter_fuzz -j "$(nproc)"
+cmake --build "$build" --target test_export -j "$(nproc)"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 KELVARA_FUZZ_SECONDS="$seconds" KELVARA_FUZZ_SEED="$seed" \
-    "$build/tests/test_parameter_fuzz" --gtest_filter='ParameterReaderFuzz.*'
+    "$build/tests/test_export" --gtest_filter='ParameterReaderFuzz.*'

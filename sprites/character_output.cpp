@@ -29,13 +29,13 @@ Surface CharacterOutput::picture(const EditorState& selection, Colour background
     return export_image(workspace.pre_pic, background);
 }
 
-formats::Encoded CharacterOutput::file_bytes(const EditorState& selection,
-                                             const OutputStyle& style) {
+formats::Encoded CharacterOutput::file_bytes(const EditorState& selection, const OutputStyle& style,
+                                             const formats::EmbeddedText& text) {
     // The key colour is in no palette, so drawing on it marks exactly the background.
     const bool transparent = style.transparent && style.format == OutputStyle::Format::png;
     const Surface picture_1x = picture(selection, transparent ? key_color : style.background);
     const Surface out = enlarged(picture_1x, style.scale);
-    if (style.format == OutputStyle::Format::png) return picture_png(out, transparent);
+    if (style.format == OutputStyle::Format::png) return picture_png(out, transparent, text);
     return picture_bmp(out);
 }
 
@@ -48,8 +48,9 @@ Surface CharacterOutput::enlarged(const Surface& picture, int scale) {
 }
 
 FileStatus write_picture(CharacterOutput& output, const EditorState& selection,
-                         const OutputStyle& style, const QString& path) {
-    return write_encoded(path, output.file_bytes(selection, style));
+                         const OutputStyle& style, const QString& path,
+                         const formats::EmbeddedText& text) {
+    return write_encoded(path, output.file_bytes(selection, style, text));
 }
 
 }  // namespace kelvara::sprites

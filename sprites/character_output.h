@@ -6,6 +6,7 @@
 #include "compositor/sheets.h"
 #include "compositor/workspace.h"
 #include "export/file_error.h"
+#include "formats/embedded_text.h"
 #include "formats/encoded.h"
 #include "model/editor_state.h"
 
@@ -34,8 +35,9 @@ class CharacterOutput {
     // The 63 x 63 picture the save dialog would save, on the given background.
     Surface picture(const EditorState& selection, Colour background);
 
-    // The file's bytes in the given style.
-    formats::Encoded file_bytes(const EditorState& selection, const OutputStyle& style);
+    // The file's bytes in the given style; a PNG carries the text given (a BMP never does).
+    formats::Encoded file_bytes(const EditorState& selection, const OutputStyle& style,
+                                const formats::EmbeddedText& text = {});
 
     // The picture enlarged by whole pixels.
     static Surface enlarged(const Surface& picture, int scale);
@@ -49,8 +51,9 @@ class CharacterOutput {
     Workspace workspace_;
 };
 
-// The character's picture file written to path in the given style.
+// The character's picture file written to path in the given style, a PNG with the text given.
 FileStatus write_picture(CharacterOutput& output, const EditorState& selection,
-                         const OutputStyle& style, const QString& path);
+                         const OutputStyle& style, const QString& path,
+                         const formats::EmbeddedText& text = {});
 
 }  // namespace kelvara::sprites

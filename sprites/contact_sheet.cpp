@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "export/character_metadata.h"
 #include "export/export_image.h"
 #include "parallel_render.h"
 #include "sprite_png.h"
@@ -45,8 +46,10 @@ FileStatus write_sheet(const CharacterOutput& output, const SheetRequest& reques
     formats::Encoded encoded = formats::EncodeProblem::out_of_memory;
     try {
         const Surface sheet = draw_sheet(output, request);
-        encoded = request.format == SheetRequest::Format::png ? picture_png(sheet, false)
-                                                              : picture_bmp(sheet);
+        // Many characters have no one parameter file: the PNG names the program and licence.
+        encoded = request.format == SheetRequest::Format::png
+                      ? picture_png(sheet, false, program_text())
+                      : picture_bmp(sheet);
     } catch (const std::bad_alloc&) {
         // Within the size limit, yet more than this machine will give: reported below.
     }

@@ -18,13 +18,14 @@ std::vector<AnimationFrame> draw_animation(const CharacterOutput& output,
     return frames;
 }
 
-formats::Encoded animation_gif(const std::vector<AnimationFrame>& frames,
-                               const SpriteStyle& style) {
+formats::Encoded animation_gif(const std::vector<AnimationFrame>& frames, const SpriteStyle& style,
+                               const formats::EmbeddedText& text) {
     std::vector<formats::GifFrame> views;
     views.reserve(frames.size());
     for (const AnimationFrame& f : frames) views.push_back({f.picture.view(), f.delay_ms});
     return formats::encode_gif_animation(
-        views, style.transparent ? std::optional<Colour>(key_color) : std::nullopt);
+        views, style.transparent ? std::optional<Colour>(key_color) : std::nullopt,
+        formats::gif_comment(text));
 }
 
 Surface animation_strip(const std::vector<AnimationFrame>& frames) {
@@ -43,8 +44,9 @@ Surface animation_strip(const std::vector<AnimationFrame>& frames) {
 
 formats::Encoded animation_file(const CharacterOutput& output, const AnimationRequest& request) {
     const auto frames = draw_animation(output, request.selection, request.animation, request.style);
-    return request.strip ? sprite_png(animation_strip(frames), request.style.transparent)
-                         : animation_gif(frames, request.style);
+    return request.strip
+               ? sprite_png(animation_strip(frames), request.style.transparent, request.text)
+               : animation_gif(frames, request.style, request.text);
 }
 
 FileStatus write_animation(const CharacterOutput& output, const AnimationRequest& request,

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "export/file_error.h"
+#include "formats/embedded_text.h"
 #include "formats/encoded.h"
 #include "sprite_frames.h"
 
@@ -16,6 +17,7 @@ struct AnimationRequest {
     catalogue::Animation animation{};
     SpriteStyle style;
     bool strip = false;
+    formats::EmbeddedText text;  // carried by the GIF or the strip
 };
 
 // A drawn frame of an animation and how long it shows.
@@ -30,8 +32,10 @@ std::vector<AnimationFrame> draw_animation(const CharacterOutput& output,
                                            const catalogue::Animation& animation,
                                            const SpriteStyle& style);
 
-// A looping GIF of the frames, the ground see-through when the style asks for it.
-formats::Encoded animation_gif(const std::vector<AnimationFrame>& frames, const SpriteStyle& style);
+// A looping GIF of the frames, the ground see-through when the style asks for it, with the text
+// given in its comment.
+formats::Encoded animation_gif(const std::vector<AnimationFrame>& frames, const SpriteStyle& style,
+                               const formats::EmbeddedText& text = {});
 
 // The frames side by side, left to right.
 Surface animation_strip(const std::vector<AnimationFrame>& frames);

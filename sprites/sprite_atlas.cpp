@@ -9,6 +9,7 @@
 
 #include "compositor/sheets.h"
 #include "export/atomic_write.h"
+#include "export/character_metadata.h"
 #include "export/export_image.h"
 #include "model/version.h"
 #include "parallel_render.h"
@@ -102,7 +103,7 @@ Surface draw_atlas(const CharacterOutput& output, const EditorState& selection,
 }
 
 QByteArray atlas_json(const std::vector<SpriteFrame>& frames, const Grid& grid, int scale,
-                      const QString& image_file_name) {
+                      const QString& image_file_name, const formats::EmbeddedText& carried) {
     QJsonArray frame_list;
     for (int k = 0; k < static_cast<int>(frames.size()); ++k) {
         frame_list.append(frame_object(frames[static_cast<std::size_t>(k)], grid.cell(k)));
@@ -132,7 +133,7 @@ QByteArray atlas_json(const std::vector<SpriteFrame>& frames, const Grid& grid, 
                                       {QStringLiteral("duration"), a.frame_ms},
                                       {QStringLiteral("direction"), direction_name(a.direction)}});
     }
-    const QJsonObject meta{
+    QJsonObject meta{
         {QStringLiteral("app"), QStringLiteral("kelvara")},
         {QStringLiteral("version"), QString::fromLatin1(version_text)},
         {QStringLiteral("image"), image_file_name},
@@ -143,6 +144,9 @@ QByteArray atlas_json(const std::vector<SpriteFrame>& frames, const Grid& grid, 
         {QStringLiteral("frameTags"), tags},
         {QStringLiteral("animations"), animations},
     };
+    if (const QJsonObject kelvara = json_text(carried); !kelvara.isEmpty()) {
+        meta.insert(QLatin1String(json_kelvara_key), kelvara);
+    }
     return QJsonDocument(
                QJsonObject{{QStringLiteral("frames"), frame_list}, {QStringLiteral("meta"), meta}})
         .toJson(QJsonDocument::Indented);
@@ -161,10 +165,10 @@ FileStatus write_atlas(const CharacterOutput& output, const AtlasRequest& reques
     }
     const formats::Encoded png =
         sprite_png(draw_atlas(output, request.selection, frames, request.style, grid, request.jobs),
-                   request.style.transparent);
+                   request.style.transparent, request.text);
     if (!png) return write_encoded(png_path, png);
     const QByteArray json =
-        atlas_json(frames, grid, request.style.scale, QFileInfo(png_path).fileName());
+        atlas_json(frames, grid, request.style.scale, QFileInfo(png_path).fileName(), request.text);
     if (FileStatus written = write_encoded(png_path, png); !written) return written;
     if (FileStatus written = write_file_atomically(json_path, json); !written) {
         QFile::remove(png_path);

@@ -17,6 +17,7 @@ struct AtlasRequest {
     int columns = 16;
     SpriteStyle style;
     int jobs = 1;
+    formats::EmbeddedText text;  // carried by the PNG and the JSON
 };
 
 // The cells of count frames at the style's scale.
@@ -31,9 +32,10 @@ Surface draw_atlas(const CharacterOutput& output, const EditorState& selection,
                    const Grid& grid, int jobs = 1);
 
 // The atlas described in the JSON array layout that game engines import: a rectangle, a name and
-// a duration per frame, and the animations whose frames stand side by side as frame tags.
+// a duration per frame, and the animations whose frames stand side by side as frame tags. The
+// carried text, if any, goes in meta.kelvara (see export/character_metadata.h).
 QByteArray atlas_json(const std::vector<SpriteFrame>& frames, const Grid& grid, int scale,
-                      const QString& image_file_name);
+                      const QString& image_file_name, const formats::EmbeddedText& carried = {});
 
 // The atlas as a PNG at png_path and its description at json_path, which names the PNG by its
 // file name. The PNG is removed again when the JSON cannot be written: it is of no use without.

@@ -16,17 +16,22 @@ std::optional<Colour> see_through(bool transparent) {
 
 }  // namespace
 
-formats::Encoded sprite_png(const Surface& picture, bool transparent) {
-    formats::Encoded png = formats::encode_indexed_png(picture.view(), see_through(transparent));
+formats::Encoded sprite_png(const Surface& picture, bool transparent,
+                            const formats::EmbeddedText& text) {
+    formats::Encoded png =
+        formats::encode_indexed_png(picture.view(), see_through(transparent),
+                                    formats::PngEffort::fast, formats::png_text(text));
     // More than 256 colours: only a picture that is not a character's has them.
     if (!png && png.error().problem == formats::EncodeProblem::too_many_colours) {
-        return picture_png(picture, transparent);
+        return picture_png(picture, transparent, text);
     }
     return png;
 }
 
-formats::Encoded picture_png(const Surface& picture, bool transparent) {
-    return formats::encode_truecolour_png(picture.view(), see_through(transparent));
+formats::Encoded picture_png(const Surface& picture, bool transparent,
+                             const formats::EmbeddedText& text) {
+    return formats::encode_truecolour_png(picture.view(), see_through(transparent),
+                                          formats::PngEffort::small, formats::png_text(text));
 }
 
 formats::Encoded picture_bmp(const Surface& picture) {

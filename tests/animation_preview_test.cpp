@@ -1,6 +1,8 @@
 // The animation preview beside the real main window: what it opens on, how it follows the clock
 // and the character, how dialogs hold it, and what its options and its GIF button give.
+#include <QApplication>
 #include <QFile>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -23,11 +25,17 @@ struct Preview : EditorFixture {
 
     void SetUp() override {
         w.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+        w.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     }
-    // Opened as the user opens it, then on a clock of the test's, walk from its start.
+    // Opened as the user opens it, from the view's menu, then on a clock of the test's, walk
+    // from its start.
     AnimationPreview& open() {
-        w.m_animation_Click();
+        QTest::mouseClick(w.windowHandle(), Qt::RightButton, {},
+                          ui.character_view->mapTo(&w, QPoint(9, 9)));
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        EXPECT_NE(menu, nullptr);
+        if (menu != nullptr) QTest::keyClick(menu, Qt::Key_A);
         p = w.findChild<AnimationPreview*>(QStringLiteral("animation_preview"));
         EXPECT_NE(p, nullptr);
         p->set_clock([this] { return now; });

@@ -23,7 +23,7 @@ struct AtomicWrite : ::testing::Test {
     }
 };
 
-int failing_commit(const char*, const char*) {
+int failing_commit(int, const char*, int, const char*, unsigned) {
     errno = EIO;
     return -1;
 }

@@ -9,6 +9,7 @@ add_executable(test_render_cli
     cli_sprites_test.cpp
     cli_batch_test.cpp
     cli_options_test.cpp
+    cli_picture_input_test.cpp
 )
 target_compile_definitions(test_render_cli
                            PRIVATE KELVARA_RENDER_BINARY="$<TARGET_FILE:kelvara-render>")

@@ -1,21 +1,18 @@
-# Saving: the file formats and the file writing without a window (the save dialog's tests are in
-# window.cmake).
-add_executable(test_export_files
+# The export library, label "export": the image and parameter files, the file writers and their
+# rules for links, temporaries and locks, the parameters read back from pictures and atlas JSON,
+# and the parameter reader under a seeded mutation fuzzer (scripts/fuzz.sh runs it for longer). The save dialog's tests are in window.cmake.
+add_executable(test_export
     export_image_test.cpp
     parameter_file_test.cpp
+    parameter_reader_fuzz_test.cpp
     character_export_test.cpp
     atomic_write_test.cpp
+    group_writer_test.cpp
+    batch_writer_test.cpp
+    hostile_paths_test.cpp
+    file_names_test.cpp
+    parameter_sources_test.cpp
 )
-target_link_libraries(test_export_files
-    PRIVATE kelvara_export Qt6::Gui GTest::gtest_main kelvara_warnings)
-gtest_discover_tests(test_export_files DISCOVERY_MODE PRE_TEST)
-
-# The parameter reader under a seeded mutation fuzzer; scripts/fuzz.sh runs it for longer.
-add_executable(test_parameter_fuzz parameter_reader_fuzz_test.cpp)
-target_link_libraries(test_parameter_fuzz PRIVATE kelvara_export GTest::gtest_main kelvara_warnings)
-gtest_discover_tests(test_parameter_fuzz DISCOVERY_MODE PRE_TEST)
-
-# The durable batch writer.
-add_executable(test_batch batch_test.cpp)
-target_link_libraries(test_batch PRIVATE kelvara_export GTest::gtest_main kelvara_warnings)
-gtest_discover_tests(test_batch DISCOVERY_MODE PRE_TEST)
+target_link_libraries(test_export PRIVATE kelvara_export Qt6::Gui ZLIB::ZLIB GTest::gtest_main
+                                          kelvara_warnings)
+gtest_discover_tests(test_export DISCOVERY_MODE PRE_TEST PROPERTIES LABELS export)

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <iconv.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QByteArray>
@@ -42,10 +44,41 @@ inline QString decode_cp932(const QByteArray& bytes) {
     return QString::fromUtf8(out);
 }
 
+// A process id that certainly runs no more: a child that has exited and been waited for.
+inline pid_t dead_pid() {
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
 // The names in a folder, hidden ones and leftovers such as temporary files included.
 inline QStringList entries(const QString& folder) {
     return QDir(folder).entryList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Every name in a folder with what stands there: a file's bytes, "-> target" for a link, the
+// names in a folder in brackets, "pipe" for anything else. Nothing is followed or opened that
+// could block.
+inline QString snapshot(const QString& folder) {
+    QStringList shown;
+    for (const QString& name : entries(folder)) {
+        const QString path = folder + QLatin1Char('/') + name;
+        struct stat st {};
+        ::lstat(QFile::encodeName(path).constData(), &st);
+        QString what = QStringLiteral("pipe");
+        if (S_ISREG(st.st_mode)) what = QString::fromUtf8(read_all(path));
+        if (S_ISLNK(st.st_mode)) {
+            char target[4096];
+            const ssize_t n =
+                ::readlink(QFile::encodeName(path).constData(), target, sizeof target);
+            what = QStringLiteral("-> ") + QString::fromUtf8(target, n < 0 ? 0 : n);
+        }
+        if (S_ISDIR(st.st_mode)) what = QLatin1Char('[') + entries(path).join(' ') + ']';
+        shown << name + QStringLiteral(": ") + what;
+    }
+    return shown.join(QStringLiteral(", "));
 }
 
 // A small tmpfs of its own, to have a full or read-only file system in a test. Needs the right to

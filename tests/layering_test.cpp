@@ -56,9 +56,10 @@ const std::map<std::string, std::set<std::string>> allowed = {
     // The animation preview and the sprite-set export draw through the sprite pipeline.
     {"sprites_ui",
      {"widgets", "sprites", "export", "random", "assets", "formats", "compositor", "model"}},
+    // The main window encodes the picture it copies and drags with the file encoders.
     {"editor",
      {"sprites_ui", "random_ui", "export_ui", "dialogs", "widgets", "export", "random", "assets",
-      "compositor", "model"}},
+      "formats", "compositor", "model"}},
     {"render", {"sprites", "export", "random", "assets", "formats", "compositor", "model"}},
     {"app",
      {"editor", "sprites_ui", "random_ui", "export_ui", "dialogs", "widgets", "render", "sprites",

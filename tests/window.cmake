@@ -36,6 +36,7 @@ kelvara_window_test(test_editor editor
     render_character_test.cpp
     window_operations_test.cpp
     window_open_file_test.cpp
+    character_view_test.cpp
 )
 target_link_libraries(test_editor PRIVATE kelvara_editor)
 

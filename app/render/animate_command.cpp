@@ -1,6 +1,7 @@
 #include "cli.h"
 #include "command_line.h"
 #include "commands.h"
+#include "export/character_metadata.h"
 #include "help_text.h"
 #include "input_output.h"
 #include "sprite_options.h"
@@ -57,7 +58,9 @@ int animate_command(const QStringList& arguments, QTextStream& out, QTextStream&
         return exit_ok;
     }
     auto [r, path] = animate_request(line);
-    r.selection = read_parameters(line.positional().first()).selection;
+    const ParameterRecord record = read_parameters(line.positional().first());
+    r.selection = record.selection;
+    r.text = character_text(record.base_name, record.selection);
     check_outputs({path});
     return finish(sprites::write_animation(sprites::CharacterOutput(), r, path), err);
 }

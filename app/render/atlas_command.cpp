@@ -3,6 +3,7 @@
 #include "cli.h"
 #include "command_line.h"
 #include "commands.h"
+#include "export/character_metadata.h"
 #include "help_text.h"
 #include "input_output.h"
 #include "sprite_options.h"
@@ -64,7 +65,9 @@ int atlas_command(const QStringList& arguments, QTextStream& out, QTextStream& e
     }
     const AtlasFiles files = atlas_files(line);
     sprites::AtlasRequest r = atlas_request(line);
-    r.selection = read_parameters(files.parameters).selection;
+    const ParameterRecord record = read_parameters(files.parameters);
+    r.selection = record.selection;
+    r.text = character_text(record.base_name, record.selection);
     check_outputs({files.png, files.json});
     if (const sprites::Grid grid = sprites::atlas_grid(r); !grid.fits()) {
         throw BadInput(QStringLiteral("the atlas would be %1 x %2 pixels, more than %3 a side: "

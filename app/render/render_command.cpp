@@ -1,6 +1,7 @@
 #include "cli.h"
 #include "command_line.h"
 #include "commands.h"
+#include "export/character_metadata.h"
 #include "export/export_paths.h"
 #include "help_text.h"
 #include "input_output.h"
@@ -57,7 +58,9 @@ int render_command(const QStringList& arguments, QTextStream& out, QTextStream& 
     }
     check_outputs({path});
     sprites::CharacterOutput output;
-    return finish(sprites::write_picture(output, record.selection, r.style, path), err);
+    return finish(sprites::write_picture(output, record.selection, r.style, path,
+                                         character_text(record.base_name, record.selection)),
+                  err);
 }
 
 }  // namespace kelvara::cli
