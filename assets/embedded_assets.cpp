@@ -44,10 +44,22 @@ Surface load_strip(const char* strip_name) {
 }  // namespace
 
 Sheets load_embedded_sheets() {
-    return Sheets{load_sheet("face_set", head_sheet_geometry),
-                  load_sheet("hair_set", head_sheet_geometry),
-                  load_sheet("cloth_set", cloth_sheet_geometry),
-                  load_sheet("damage_set", damage_sheet_geometry)};
+    return Sheets{load_embedded_sheet(SheetKind::face), load_embedded_sheet(SheetKind::hair),
+                  load_embedded_sheet(SheetKind::cloth), load_embedded_sheet(SheetKind::damage)};
+}
+
+Surface load_embedded_sheet(SheetKind kind) {
+    switch (kind) {
+        case SheetKind::face:
+            return load_sheet("face_set", head_sheet_geometry);
+        case SheetKind::hair:
+            return load_sheet("hair_set", head_sheet_geometry);
+        case SheetKind::cloth:
+            return load_sheet("cloth_set", cloth_sheet_geometry);
+        case SheetKind::damage:
+            break;
+    }
+    return load_sheet("damage_set", damage_sheet_geometry);
 }
 
 PaletteStrips load_embedded_palette_strips() {

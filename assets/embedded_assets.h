@@ -14,6 +14,8 @@ QString embedded_asset_path(const QString& file_name);
 // sheet that cannot be decoded, or that does not have its sheet's size, is a broken build: the
 // program cannot run without it, so this throws std::runtime_error naming the sheet.
 Sheets load_embedded_sheets();
+// One of them, for a program that draws from only some.
+Surface load_embedded_sheet(SheetKind kind);
 
 // Unpacks the five palette strips the same way (empty when missing); sizes are checked when the
 // tables are loaded.

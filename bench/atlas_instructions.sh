@@ -19,6 +19,7 @@ commands=(
     "render $params -o $out/one.png --format png"
     "atlas $params -o $out/hero.png"
     "animate $params --animation walk -o $out/walk.gif"
+    "bundle $params -o $out/hero"
 )
 
 for c in "${commands[@]}"; do

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times the whole renderer process for a character's sprite set: the atlas of all 190 frames at
-# scale 1 with its JSON, and the walk as an animated GIF; --help and render alongside, as the
-# floor every run pays (starting the program) and the cost of reading the sheets.
+# scale 1 with its JSON, the walk as an animated GIF, and the bundle of every file at scale 1;
+# --help and render alongside, as the floor every run pays (starting the program) and the cost of
+# reading the sheets. Targets on an idle machine: atlas 40 ms, animate walk 20 ms, bundle 250 ms.
 #   bench/atlas_time.sh [BUILD_DIR]
 # Uses hyperfine when it is installed (apt-get install hyperfine), else the median of 21 runs
 # timed with date. The renderer works on one thread; on a busy machine read hyperfine's User and
@@ -20,6 +21,7 @@ commands=(
     "$render render $params -o $out/one.png --format png"
     "$render atlas $params -o $out/hero.png"
     "$render animate $params --animation walk -o $out/walk.gif"
+    "$render bundle $params -o $out/hero"
 )
 
 if command -v hyperfine >/dev/null; then

@@ -50,24 +50,24 @@ void CharTool::start_picture_drag() {
 }
 
 bool CharTool::view_mouse_event(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease) {
+        return false;
+    }
+    // Only now is it known to be a mouse event: the view sees every other kind too.
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            if (mouse->button() == Qt::LeftButton) drag_from_ = mouse->position().toPoint();
-            break;
-        case QEvent::MouseMove:
-            if (drag_from_ && (mouse->buttons() & Qt::LeftButton) &&
-                (mouse->position().toPoint() - *drag_from_).manhattanLength() >=
-                    QApplication::startDragDistance()) {
-                drag_from_.reset();
-                start_picture_drag();
-            }
-            break;
-        case QEvent::MouseButtonRelease:
+    if (type == QEvent::MouseButtonPress) {
+        if (mouse->button() == Qt::LeftButton) drag_from_ = mouse->position().toPoint();
+    } else if (type == QEvent::MouseMove) {
+        if (drag_from_ && (mouse->buttons() & Qt::LeftButton) &&
+            (mouse->position().toPoint() - *drag_from_).manhattanLength() >=
+                QApplication::startDragDistance()) {
             drag_from_.reset();
-            break;
-        default:
-            break;
+            start_picture_drag();
+        }
+    } else {
+        drag_from_.reset();
     }
     return false;
 }

@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <utility>
 
 #include "export/posix_write.h"
 #include "export/temporary_names.h"
@@ -37,22 +39,22 @@ FileStatus GroupWriter::add(const QString& path, const QByteArray& bytes, LinkPo
         }
     }
 
-    File file{path, std::move(target), {}, {}, File::State::written};
+    File file{path, std::move(target), {}, {}, File::State::written, {}};
     const int folder_fd = file.target.folder.get();
-    FileDescriptor fd = create_temporary(folder_fd, ".kelvara-", ".tmp", file.temporary);
-    if (!fd) return failed({path, system_reason(errno)});
+    file.data = create_temporary(folder_fd, ".kelvara-", ".tmp", file.temporary);
+    if (!file.data) return failed({path, system_reason(errno)});
+    const int fd = file.data.get();
     auto error = [&]() -> int {
         if (const auto& old = file.target.replaced) {
             // Owner first: changing it clears set-user-ID bits that the mode then puts back.
             // Only root may give a file away; anyone else's copy is theirs, as with any editor.
-            if (::fchown(fd.get(), old->st_uid, old->st_gid) != 0 && errno != EPERM) return errno;
-            if (::fchmod(fd.get(), old->st_mode & 07777) != 0) return errno;
+            if (::fchown(fd, old->st_uid, old->st_gid) != 0 && errno != EPERM) return errno;
+            if (::fchmod(fd, old->st_mode & 07777) != 0) return errno;
         }
-        if (const int e = write_all(fd.get(), bytes); e != 0) return e;
-        if (::fdatasync(fd.get()) != 0) return errno;
-        return fd.close();
+        return write_all(fd, bytes);
     }();
     if (error != 0) {
+        file.data.close();
         ::unlinkat(folder_fd, file.temporary.constData(), 0);
         return failed({path, system_reason(error)});
     }
@@ -127,14 +129,29 @@ void GroupWriter::take_back(File& file) {
 
 FileStatus GroupWriter::commit() {
     if (failure_) return *failure_;
+    // Every file's bytes reach the disk before any takes its name. Flushed only once all are
+    // written, the first flush commits the file system's journal for all of them, and the others
+    // find little left to do: a bundle of forty files flushed as each is written took a third of
+    // a second on an ordinary disk.
+    for (File& file : files_) {
+        const int error = ::fdatasync(file.data.get()) != 0 ? errno : file.data.close();
+        if (error != 0) return failed({file.path, system_reason(error)});
+    }
     for (File& file : files_) {
         if (const int error = give_name(file); error != 0)
             return failed({file.path, system_reason(error)});
     }
-    // The new names reach the disk before the old files go.
+    // The new names reach the disk before the old files go: each folder once.
+    std::vector<std::pair<dev_t, ino_t>> synced;
     for (File& file : files_) {
+        struct stat folder {};
+        if (::fstat(file.target.folder.get(), &folder) != 0)
+            return failed({file.path, system_reason(errno)});
+        const std::pair id{folder.st_dev, folder.st_ino};
+        if (std::find(synced.begin(), synced.end(), id) != synced.end()) continue;
         if (::fsync(file.target.folder.get()) != 0)
             return failed({file.path, system_reason(errno)});
+        synced.push_back(id);
     }
     for (File& file : files_) {
         if (file.state == File::State::exchanged)

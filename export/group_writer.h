@@ -21,8 +21,9 @@ struct AtomicWriteSteps {
 // Replaces several files together, in one folder or many (a picture and its description, the
 // files of a bundle): either every file is new afterwards or every file is as it was.
 //
-// add() checks the target and writes the bytes to a temporary file beside it, durably, before
-// anything is replaced; commit() then gives the files their names one after the other. A file
+// add() checks the target and writes the bytes to a temporary file beside it before anything is
+// replaced; commit() makes them all durable, then gives the files their names one after the
+// other. A file
 // that stood at a name waits under the temporary name until all are named, so that when one
 // rename fails the files already replaced are put back. A group that was not committed, or whose
 // add() failed, replaces nothing and leaves no temporary file.
@@ -52,6 +53,7 @@ class GroupWriter {
         QByteArray temporary;
         QByteArray aside;
         State state = State::written;
+        FileDescriptor data;  // the temporary file, open until its bytes are flushed
     };
     FileStatus failed(FileError error);
     int give_name(File& file);

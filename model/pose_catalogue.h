@@ -120,9 +120,13 @@ constexpr std::string_view frame_name(Sheet sheet, int index) {
                                  : damage_names.at(static_cast<std::size_t>(index));
 }
 
-// forward plays the frames in order and loops; pingpong plays them forward, then back without
-// repeating the ends, and loops.
+// forward plays the frames in order; pingpong plays them forward, then back without repeating
+// the ends.
 enum class Direction { forward, pingpong };
+
+// Whether an animation starts again after its last frame (standing, moving, dazed) or stops and
+// holds it (a move, a hit, a fall, getting up), as a game plays it. A GIF loops either way.
+enum class Playback { loop, once };
 
 constexpr int max_animation_frames = 8;
 
@@ -133,6 +137,9 @@ struct Animation {
     Direction direction;
     int count;
     std::array<int, max_animation_frames> frames;  // the first count entries are the frames
+    Playback playback = Playback::loop;
+
+    constexpr bool loops() const { return playback == Playback::loop; }
 
     constexpr std::span<const int> indices() const {
         return {frames.data(), static_cast<std::size_t>(count)};
@@ -141,8 +148,8 @@ struct Animation {
 
 namespace detail {
 constexpr Animation run_of(std::string_view name, Sheet sheet, int first, int count, int ms,
-                           Direction d = Direction::forward) {
-    Animation a{name, sheet, ms, d, count, {}};
+                           Playback p, Direction d = Direction::forward) {
+    Animation a{name, sheet, ms, d, count, {}, p};
     for (int k = 0; k < count; ++k) a.frames[static_cast<std::size_t>(k)] = first + k;
     return a;
 }
@@ -151,27 +158,30 @@ constexpr Animation run_of(std::string_view name, Sheet sheet, int first, int co
 using detail::run_of;
 inline constexpr Sheet P = Sheet::poses;
 inline constexpr Sheet D = Sheet::damage;
+inline constexpr Playback loop = Playback::loop;
+inline constexpr Playback once = Playback::once;
 
 // The animations, poses first. Most are runs of neighbouring cells; catch, knocked-down and
 // fall-forward pick their frames from cells drawn apart.
 inline constexpr std::array<Animation, 17> animations = {{
-    run_of("stand", P, 0, 2, 400),
-    run_of("walk", P, 4, 8, 120),
-    run_of("run", P, 12, 6, 80),
-    run_of("jump", P, 20, 6, 110),
-    run_of("throw", P, 57, 3, 130),
-    {"catch", P, 150, Direction::forward, 3, {62, 63, 65}},
-    run_of("kit-run", P, 114, 2, 120),
-    run_of("hit", D, 0, 2, 150),
-    run_of("hit-stomach", D, 2, 2, 150),
-    run_of("hit-back", D, 4, 2, 150),
-    run_of("knocked-back", D, 6, 2, 120),
-    {"knocked-down", D, 150, Direction::forward, 4, {9, 11, 12, 13}},
-    {"fall-forward", D, 150, Direction::forward, 3, {10, 14, 15}},
-    run_of("dizzy", D, 16, 3, 200, Direction::pingpong),
-    run_of("get-up", D, 19, 3, 200),
-    run_of("burnt", D, 22, 1, 500),
-    run_of("frozen", D, 23, 1, 500),
+    run_of("stand", P, 0, 2, 400, loop),
+    run_of("walk", P, 4, 8, 120, loop),
+    run_of("run", P, 12, 6, 80, loop),
+    run_of("jump", P, 20, 6, 110, once),
+    run_of("throw", P, 57, 3, 130, once),
+    {"catch", P, 150, Direction::forward, 3, {62, 63, 65}, once},
+    run_of("kit-run", P, 114, 2, 120, loop),
+    run_of("hit", D, 0, 2, 150, once),
+    run_of("hit-stomach", D, 2, 2, 150, once),
+    run_of("hit-back", D, 4, 2, 150, once),
+    run_of("knocked-back", D, 6, 2, 120, once),
+    {"knocked-down", D, 150, Direction::forward, 4, {9, 11, 12, 13}, once},
+    {"fall-forward", D, 150, Direction::forward, 3, {10, 14, 15}, once},
+    run_of("dizzy", D, 16, 3, 200, loop, Direction::pingpong),
+    run_of("get-up", D, 19, 3, 200, once),
+    // Burnt and frozen hold their one frame until the game moves on.
+    run_of("burnt", D, 22, 1, 500, loop),
+    run_of("frozen", D, 23, 1, 500, loop),
 }};
 
 // The animation of that name, or none.

@@ -8,11 +8,24 @@
 
 namespace kelvara::sprites {
 
-CharacterOutput::CharacterOutput() {
-    auto art = std::make_shared<Art>();
-    art->sheets = load_embedded_sheets();
-    load_palettes(load_embedded_palette_strips(), art->palettes);
-    art_ = std::move(art);
+CharacterOutput::CharacterOutput() : art_(std::make_shared<Art>()) {
+    load_palettes(load_embedded_palette_strips(), art_->palettes);
+}
+
+const Sheets& CharacterOutput::sheets_for(const EditorState& selection) const {
+    Art& art = *art_;
+    std::call_once(art.heads_unpacked, [&] {
+        art.sheets.face_set = load_embedded_sheet(SheetKind::face);
+        art.sheets.hair_set = load_embedded_sheet(SheetKind::hair);
+    });
+    if (selection.type_flg == 0) {
+        std::call_once(art.poses_unpacked,
+                       [&] { art.sheets.cloth_set = load_embedded_sheet(SheetKind::cloth); });
+    } else {
+        std::call_once(art.damage_unpacked,
+                       [&] { art.sheets.damage_set = load_embedded_sheet(SheetKind::damage); });
+    }
+    return art.sheets;
 }
 
 Surface CharacterOutput::picture(const EditorState& selection, Colour background) {
@@ -25,7 +38,7 @@ Surface CharacterOutput::picture(const EditorState& selection, Colour background
     s.palettes = art_->palettes;
     s.back_color = background;
     s.size_num = 1;  // the saved picture does not depend on the drawing size
-    render_character(art_->sheets, s, workspace);
+    render_character(sheets_for(s), s, workspace);
     return export_image(workspace.pre_pic, background);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <mutex>
 
 #include "compositor/palettes.h"
 #include "compositor/sheets.h"
@@ -24,7 +25,9 @@ struct OutputStyle {
 // Turns selections into pictures with the program's own sheets, palettes and export code, so
 // that a file equals the one the save dialog writes for the same selections. A copy shares the
 // decoded sheets and palettes, which are only read, and has its own working surfaces: one copy per
-// thread draws in parallel.
+// thread draws in parallel. Each sheet is unpacked when a picture first needs it (the heads for
+// any picture, the poses or the damage figures for their sprite type), once for all copies, so
+// that a short run unpacks only what it draws from.
 class CharacterOutput {
   public:
     CharacterOutput();
@@ -46,8 +49,14 @@ class CharacterOutput {
     struct Art {
         Sheets sheets;
         Palettes palettes;
+        std::once_flag heads_unpacked;
+        std::once_flag poses_unpacked;
+        std::once_flag damage_unpacked;
     };
-    std::shared_ptr<const Art> art_;
+    // The sheets with those that the selection's picture needs unpacked.
+    const Sheets& sheets_for(const EditorState& selection) const;
+
+    std::shared_ptr<Art> art_;
     Workspace workspace_;
 };
 

@@ -8,6 +8,9 @@ namespace kelvara::sprites {
 // The largest picture drawn (a contact sheet, an atlas or a strip), on each side: the limit many
 // image readers share, and at this size already a gigabyte of pixels.
 constexpr int largest_picture_side = 16384;
+// The largest texture many GPUs take, WebGL in a browser among them: a larger atlas is drawn
+// black or not at all there, so it is written with a warning.
+constexpr int common_texture_side = 8192;
 
 // Pictures of one size laid out row by row without gaps, left to right, top to bottom: an atlas's
 // frames, a contact sheet's characters, an animation strip's frames (one row).
@@ -24,6 +27,9 @@ struct Grid {
     // Whether the picture stays within largest_picture_side; only then may it be drawn.
     bool fits() const {
         return width() <= largest_picture_side && height() <= largest_picture_side;
+    }
+    bool fits_common_textures() const {
+        return width() <= common_texture_side && height() <= common_texture_side;
     }
     QRect cell(int k) const {
         return {(k % columns) * cell_width, (k / columns) * cell_height, cell_width, cell_height};

@@ -1,6 +1,7 @@
 #include "sprite_animation.h"
 
-#include "formats/gif_writer.h"
+#include <algorithm>
+
 #include "grid.h"
 #include "sprite_png.h"
 
@@ -23,21 +24,34 @@ formats::Encoded animation_gif(const std::vector<AnimationFrame>& frames, const 
     std::vector<formats::GifFrame> views;
     views.reserve(frames.size());
     for (const AnimationFrame& f : frames) views.push_back({f.picture.view(), f.delay_ms});
+    return animation_gif(views, style, text);
+}
+
+formats::Encoded animation_gif(const std::vector<formats::GifFrame>& frames,
+                               const SpriteStyle& style, const formats::EmbeddedText& text) {
     return formats::encode_gif_animation(
-        views, style.transparent ? std::optional<Colour>(key_color) : std::nullopt,
+        frames, style.transparent ? std::optional<Colour>(key_color) : std::nullopt,
         formats::gif_comment(text));
 }
 
 Surface animation_strip(const std::vector<AnimationFrame>& frames) {
+    std::vector<PixelView> views;
+    views.reserve(frames.size());
+    for (const AnimationFrame& f : frames) views.push_back(f.picture.view());
+    return animation_strip(views);
+}
+
+Surface animation_strip(const std::vector<PixelView>& frames) {
     if (frames.empty()) return Surface(0, 0, key_color);
     const auto count = static_cast<int>(frames.size());
-    const Grid grid =
-        grid_of(count, count, frames.front().picture.width(), frames.front().picture.height());
+    const Grid grid = grid_of(count, count, frames.front().width, frames.front().height);
     Surface strip(static_cast<int>(grid.width()), static_cast<int>(grid.height()), key_color);
     for (int k = 0; k < count; ++k) {
+        const PixelView& frame = frames[static_cast<std::size_t>(k)];
         const QRect cell = grid.cell(k);
-        strip.PaintPicture(frames[static_cast<std::size_t>(k)].picture, cell.x(), cell.y(),
-                           cell.width(), cell.height(), 0, 0, cell.width(), cell.height());
+        for (int y = 0; y < cell.height(); ++y) {
+            std::copy_n(frame.row(y), cell.width(), strip.row(cell.y() + y) + cell.x());
+        }
     }
     return strip;
 }

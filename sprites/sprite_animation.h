@@ -6,6 +6,7 @@
 #include "export/file_error.h"
 #include "formats/embedded_text.h"
 #include "formats/encoded.h"
+#include "formats/gif_writer.h"
 #include "sprite_frames.h"
 
 namespace kelvara::sprites {
@@ -36,9 +37,12 @@ std::vector<AnimationFrame> draw_animation(const CharacterOutput& output,
 // given in its comment.
 formats::Encoded animation_gif(const std::vector<AnimationFrame>& frames, const SpriteStyle& style,
                                const formats::EmbeddedText& text = {});
+formats::Encoded animation_gif(const std::vector<formats::GifFrame>& frames,
+                               const SpriteStyle& style, const formats::EmbeddedText& text = {});
 
-// The frames side by side, left to right.
+// The frames side by side, left to right; all of one size.
 Surface animation_strip(const std::vector<AnimationFrame>& frames);
+Surface animation_strip(const std::vector<PixelView>& frames);
 
 // The request's file: the GIF, or the strip as a PNG.
 formats::Encoded animation_file(const CharacterOutput& output, const AnimationRequest& request);

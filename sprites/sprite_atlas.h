@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QByteArray>
+#include <QPoint>
 #include <QString>
 #include <vector>
 
 #include "grid.h"
-#include "sprite_frames.h"
+#include "sprite_set.h"
 
 namespace kelvara::sprites {
 
@@ -31,14 +31,22 @@ Surface draw_atlas(const CharacterOutput& output, const EditorState& selection,
                    const std::vector<SpriteFrame>& frames, const SpriteStyle& style,
                    const Grid& grid, int jobs = 1);
 
-// The atlas described in the JSON array layout that game engines import: a rectangle, a name and
-// a duration per frame, and the animations whose frames stand side by side as frame tags. The
-// carried text, if any, goes in meta.kelvara (see export/character_metadata.h).
-QByteArray atlas_json(const std::vector<SpriteFrame>& frames, const Grid& grid, int scale,
-                      const QString& image_file_name, const formats::EmbeddedText& carried = {});
+// A character's sprite set drawn: its frame list, the atlas of its cells and the point every
+// frame stands on. The files of a set (the atlas, its JSON, the Aseprite and Godot files, the
+// animations) are all made from this, so that no cell is drawn twice.
+struct DrawnSet {
+    SpriteSet set;
+    Surface atlas;
+    QPoint pivot;
+};
+DrawnSet draw_set(const CharacterOutput& output, const AtlasRequest& request);
 
-// The atlas as a PNG at png_path and its description at json_path, which names the PNG by its
-// file name. The PNG is removed again when the JSON cannot be written: it is of no use without.
+// A cell of the atlas as the file encoders take it, without a copy.
+PixelView cell_view(const DrawnSet& drawn, int frame);
+
+// The atlas as a PNG at png_path and its description at json_path, which leads to the PNG by a
+// relative path. Both are written before either is replaced: a failure leaves both files as they
+// were.
 FileStatus write_atlas(const CharacterOutput& output, const AtlasRequest& request,
                        const QString& png_path, const QString& json_path);
 

@@ -52,7 +52,7 @@ TEST(CliOptions, TheHelpNamesEveryDeclaredOptionAndNoOther) {
         check({cli::text(c.name), u"--help"_s}, c.options);
         ++commands;
     }
-    EXPECT_EQ(commands, 5);
+    EXPECT_EQ(commands, 6);
 }
 
 // One range per option, in the help and in the check, whichever command takes it.
@@ -63,9 +63,9 @@ TEST(CliOptions, EveryCommandChecksAnOptionAgainstItsOneRange) {
         QStringList commands;
     };
     const Case cases[] = {
-        {u"--scale"_s, 1, 8, {u"render"_s, u"sheet"_s, u"atlas"_s, u"animate"_s}},
+        {u"--scale"_s, 1, 8, {u"render"_s, u"sheet"_s, u"atlas"_s, u"animate"_s, u"bundle"_s}},
         {u"--columns"_s, 1, 256, {u"sheet"_s, u"atlas"_s}},
-        {u"--jobs"_s, 1, 256, {u"random"_s, u"sheet"_s, u"atlas"_s}},
+        {u"--jobs"_s, 1, 256, {u"random"_s, u"sheet"_s, u"atlas"_s, u"bundle"_s}},
         {u"--count"_s, 1, 100000, {u"random"_s}},
         {u"--seed"_s, 0, 4294967295, {u"random"_s}},
     };
@@ -134,13 +134,17 @@ TEST(CliOptions, EveryCommandRefusesAnUnwritableOutputTheSameWay) {
                 << r.err.toStdString();
         }
     }
-    // A batch's folder where a file stands, or closed to writing.
+    // A batch's or a bundle's folder where a file stands, or closed to writing.
     ASSERT_TRUE(write_all(dir.filePath(u"file"_s), "x"));
     QStringList folders = {dir.filePath(u"file"_s)};
     if (geteuid() != 0) folders << dir.filePath(u"closed"_s);
     for (const QString& folder : folders) {
-        const CliRun r = run_cli({u"random"_s, u"--count"_s, u"2"_s, u"--out"_s, folder});
-        EXPECT_EQ(r.status, cli::exit_bad_input) << folder.toStdString();
+        for (const QStringList& args :
+             {QStringList{u"random"_s, u"--count"_s, u"2"_s, u"--out"_s, folder},
+              QStringList{u"bundle"_s, params, u"-o"_s, folder}}) {
+            const CliRun r = run_cli(args);
+            EXPECT_EQ(r.status, cli::exit_bad_input) << args.join(' ').toStdString();
+        }
     }
     QStringList expected = before << u"file"_s;
     expected.sort();

@@ -84,6 +84,16 @@ TEST(PoseCatalogue, AnimationsPlayTheCellsTheyAreNamedFor) {
     }
 }
 
+// Standing, moving and dazed loop, burnt and frozen hold their one frame; everything else is a
+// move, a hit or a fall that plays once and stops.
+TEST(PoseCatalogue, StandingMovingAndDazedLoopTheRestPlayOnce) {
+    const std::set<std::string_view> looping = {"stand", "walk",  "run",   "kit-run",
+                                                "dizzy", "burnt", "frozen"};
+    for (const Animation& a : catalogue::animations) {
+        EXPECT_EQ(a.loops(), looping.contains(a.name)) << a.name;
+    }
+}
+
 TEST(PoseCatalogue, PingpongComesBackWithoutRepeatingTheEnds) {
     const auto forward = [](std::initializer_list<int> cells, Direction d) {
         Animation a{"x", Sheet::poses, 100, d, static_cast<int>(cells.size()), {}};

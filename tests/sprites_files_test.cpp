@@ -77,8 +77,8 @@ TEST_F(SpriteFiles, AnEncoderFailureNamesTheFile) {
     EXPECT_TRUE(sprite_png(many_colours, false).ok());
 }
 
-// The atlas is of no use without its description: a JSON that cannot be written takes the PNG
-// with it. An atlas beyond the size limit is refused before it is drawn.
+// The atlas is of no use without its description: both are replaced together or neither is. An
+// atlas beyond the size limit is refused before it is drawn.
 TEST_F(SpriteFiles, AtlasAndItsJsonAreWrittenTogetherOrNotAtAll) {
     const CharacterOutput output;
     AtlasRequest r;
@@ -89,9 +89,13 @@ TEST_F(SpriteFiles, AtlasAndItsJsonAreWrittenTogetherOrNotAtAll) {
     EXPECT_TRUE(read_all(path(u"a.json"_s)).contains("\"image\": \"a.png\""));
     EXPECT_TRUE(read_all(path(u"a.png"_s)).startsWith("\x89PNG"));
 
-    const FileStatus failed = write_atlas(output, r, path(u"b.png"_s), path(u"none/b.json"_s));
+    // A JSON that cannot be written leaves the old PNG as it was.
+    const QByteArray old_png = read_all(path(u"a.png"_s));
+    r.style.transparent = true;
+    const FileStatus failed = write_atlas(output, r, path(u"a.png"_s), path(u"none/a.json"_s));
     ASSERT_FALSE(failed.ok());
-    EXPECT_EQ(failed.error().path, path(u"none/b.json"_s));
+    EXPECT_EQ(failed.error().path, path(u"none/a.json"_s));
+    EXPECT_EQ(read_all(path(u"a.png"_s)), old_png);
     r.style.scale = 8;
     r.columns = 40;  // 40 x 504 pixels wide
     const FileStatus too_large = write_atlas(output, r, path(u"c.png"_s), path(u"c.json"_s));

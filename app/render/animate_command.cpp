@@ -36,10 +36,16 @@ std::pair<sprites::AnimationRequest, QString> animate_request(const CommandLine&
     return {r, path};
 }
 
-// One animation a line: its name, then how many pictures it is drawn from.
+// One animation a line, its name first (the bash completion offers the first words): how many
+// frames one pass shows, each frame's time, the direction and whether a game loops it.
 void list_animations(QTextStream& out) {
     for (const catalogue::Animation& a : catalogue::animations) {
-        out << text(a.name).leftJustified(14) << " " << a.count << "\n";
+        const auto frames = static_cast<qsizetype>(catalogue::played_frames(a).size());
+        const bool pingpong = a.direction == catalogue::Direction::pingpong;
+        out << text(a.name).leftJustified(14) << QString::number(frames).rightJustified(2)
+            << QString::number(a.frame_ms).rightJustified(6) << " ms  "
+            << (pingpong ? QStringLiteral("pingpong") : QStringLiteral("forward "))
+            << (a.loops() ? QStringLiteral("  loop") : QStringLiteral("  once")) << "\n";
     }
 }
 

@@ -76,6 +76,13 @@ int atlas_command(const QStringList& arguments, QTextStream& out, QTextStream& e
                            .arg(grid.height())
                            .arg(sprites::largest_picture_side));
     }
+    if (const sprites::Grid grid = sprites::atlas_grid(r); !grid.fits_common_textures()) {
+        report(err, QStringLiteral("warning: the atlas is %1 x %2 pixels; many GPUs, and WebGL in "
+                                   "many browsers, take no texture over %3 pixels a side")
+                        .arg(grid.width())
+                        .arg(grid.height())
+                        .arg(sprites::common_texture_side));
+    }
     return finish(sprites::write_atlas(sprites::CharacterOutput(), r, files.png, files.json), err);
 }
 

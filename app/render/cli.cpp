@@ -23,7 +23,7 @@ struct Command {
 const std::array commands = {
     Command{"render", render_command},   Command{"random", random_command},
     Command{"sheet", sheet_command},     Command{"atlas", atlas_command},
-    Command{"animate", animate_command},
+    Command{"animate", animate_command}, Command{"bundle", bundle_command},
 };
 
 }  // namespace

@@ -13,5 +13,6 @@ int random_command(const QStringList& arguments, QTextStream& out, QTextStream& 
 int sheet_command(const QStringList& arguments, QTextStream& out, QTextStream& err);
 int atlas_command(const QStringList& arguments, QTextStream& out, QTextStream& err);
 int animate_command(const QStringList& arguments, QTextStream& out, QTextStream& err);
+int bundle_command(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 }  // namespace kelvara::cli

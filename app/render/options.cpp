@@ -137,13 +137,12 @@ const Option frames_option{.name = "frames",
                            .offer = Offer::choices};
 
 // animate
-const Option animation_option{
-    .name = "animation",
-    .value_en = "NAME",
-    .value_ja = "名前",
-    .help_en = "which animation; --list prints every name and its frame count",
-    .help_ja = "アニメーションの名前。--list で全部の名前とコマ数を表示",
-    .offer = Offer::animations};
+const Option animation_option{.name = "animation",
+                              .value_en = "NAME",
+                              .value_ja = "名前",
+                              .help_en = "which animation; --list prints them all",
+                              .help_ja = "アニメーションの名前。--list で全部を表示",
+                              .offer = Offer::animations};
 const Option animate_output{
     .name = "o",
     .value_en = "OUT",
@@ -160,8 +159,20 @@ const Option animate_format{.name = "format",
                             .offer = Offer::choices};
 const Option list_option{
     .name = "list",
-    .help_en = "print every animation's name and frame count, and nothing else",
-    .help_ja = "全部のアニメーションの名前とコマ数を表示する"};
+    .help_en =
+        "print every animation, one a line: its name, frames as played, frame\n"
+        "time in ms, forward or pingpong, and loop or once (as a game plays it)",
+    .help_ja =
+        "全部のアニメーションを一行ずつ表示する(名前、再生するコマ数、\n"
+        "コマ時間(ミリ秒)、forward か pingpong、ゲームで loop か once)"};
+
+// bundle
+const Option bundle_output{.name = "o",
+                           .value_en = "DIR",
+                           .value_ja = "フォルダ",
+                           .help_en = "the folder (made if missing); the files are named after it",
+                           .help_ja = "出力先(なければ作ります)。ファイル名はフォルダの名前です",
+                           .offer = Offer::folders};
 
 namespace {
 
@@ -227,10 +238,14 @@ const std::vector<CommandSpec> specs = {
      .about_en =
          "Draws the character of a parameter file in every pose, then as every damage figure, and\n"
          "lays the frames out row by row in one PNG. A JSON file describes the atlas for game\n"
-         "engines: each frame's rectangle, name, pose and duration, and the animations as tags.\n",
+         "engines: each frame's rectangle, pose, duration and pivot, and every animation as a\n"
+         "tag. An atlas over 8192 pixels a side is written with a warning: many GPUs take no\n"
+         "larger texture.\n",
      .about_ja = "パラメーターファイルのキャラクターを全ポーズ、続いて全だめーじポーズで描き、\n"
                  "一枚のPNGに行ごとに並べます。JSONファイルはゲームエンジン向けの説明で、各コマの\n"
-                 "位置、名前、ポーズ、表示時間と、アニメーションのタグを書きます。\n",
+                 "位置、ポーズ、表示時間、基準点と、全アニメーションのタグを書きます。一辺が\n"
+                 "8192ピクセルを超えるアトラスは警告付きで書きます(それより大きいテクスチャを\n"
+                 "扱えないGPUが多いため)。\n",
      .options = {&atlas_output, &json_option, &scale_option, &transparent_option,
                  &background_option, &columns_option, &frames_option, &jobs_option}},
     {.name = "animate",
@@ -252,6 +267,28 @@ const std::vector<CommandSpec> specs = {
          "ファイルのキャラクターで描き、カタログのコマ時間でループし続けるGIFに書きます。\n",
      .options = {&animation_option, &animate_output, &animate_format, &scale_option,
                  &transparent_option, &background_option, &list_option}},
+    {.name = "bundle",
+     .summary_en = "one character's sprite set as a folder for game engines",
+     .summary_ja = "一人のキャラクターのスプライト一式をゲームエンジン用のフォルダに書く",
+     .usage_en = "kelvara-render bundle PARAMS.txt -o DIR [--scale N] [--transparent]\n"
+                 "                             [--background COLOUR] [--jobs N]\n",
+     .usage_ja = "kelvara-render bundle パラメーター.txt -o フォルダ [--scale 倍率]\n"
+                 "                             [--transparent] [--background 色] [--jobs 数]\n",
+     .about_en =
+         "Draws the character of a parameter file in every pose and damage figure, and writes\n"
+         "one folder that a game project takes as it is: the atlas PNG and its JSON (Phaser,\n"
+         "PixiJS), an Aseprite file (Aseprite, Unity), Godot's sprite frames and a scene, every\n"
+         "animation as a looping GIF and as a strip, the parameter file and LICENSE.txt (CC0).\n"
+         "Files already there are replaced only once every file is written.\n",
+     .about_ja =
+         "パラメーターファイルのキャラクターを全ポーズと全だめーじポーズで描き、ゲームの\n"
+         "プロジェクトにそのまま入れられるフォルダに書きます。アトラスのPNGとJSON(Phaser、\n"
+         "PixiJS)、Asepriteファイル(Aseprite、Unity)、GodotのSpriteFramesとシーン、\n"
+         "全アニメーションのループするGIFと横並びのPNG、パラメーターファイル、LICENSE.txt\n"
+         "(CC0)です。\n"
+         "フォルダにあるファイルは、全部のファイルを書き終えてから置き換えます。\n",
+     .options = {&bundle_output, &scale_option, &transparent_option, &background_option,
+                 &jobs_option}},
 };
 
 }  // namespace

@@ -75,6 +75,7 @@ extern const Option animation_option;
 extern const Option animate_output;
 extern const Option animate_format;
 extern const Option list_option;
+extern const Option bundle_output;
 
 // Every command, in the order the general help lists them.
 const std::vector<CommandSpec>& command_specs();

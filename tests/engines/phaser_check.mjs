@@ -1,7 +1,8 @@
 // Phaser 4 in headless Chromium loads an atlas the way its documentation shows for Aseprite
 // files, load.aseprite + anims.createFromAseprite, and plays every catalogue animation: each
 // step must show the animation's cell for its time, looping or stopping as the catalogue says,
-// and the console must stay quiet.
+// the sprite must stand on the frames' pivot (Phaser takes a frame's "anchor" as its origin), and
+// the console must stay quiet.
 //   node phaser_check.mjs ATLAS.png ATLAS.json
 import { chromium, openPage } from './browser.mjs';
 import { atlasCells, inputs, needs, played, readJson, report, sameRect, showRect } from './catalogue.mjs';
@@ -9,7 +10,9 @@ import { atlasCells, inputs, needs, played, readJson, report, sameRect, showRect
 const started = performance.now();
 needs('phaser/dist/phaser.esm.min.js', 'playwright-core/package.json', chromium);
 const [png, json] = inputs('phaser_check.mjs ATLAS.png ATLAS.json', 2);
-const { rectOf, expected } = atlasCells(readJson(json));
+const data = readJson(json);
+const { rectOf, expected } = atlasCells(data);
+const anchor = data.frames?.[0]?.anchor;
 
 // Two passes: enough to see a loop come round, or a play-once animation hold its last cell.
 const plans = expected.map((a) => ({ name: a.name, ms: 2 * played(a).length * a.ms + 1 }));
@@ -41,7 +44,7 @@ const seen = await browser.page.evaluate(({ png, json, plans }) => new Promise((
                     shown = sprite.frame, held = 0;
                 }
                 steps.push(step(shown, held));
-                out[name] = { steps, playing: sprite.anims.isPlaying };
+                out[name] = { steps, playing: sprite.anims.isPlaying, origin: { x: sprite.originX, y: sprite.originY } };
             }
             resolve(out);
         } } });
@@ -67,6 +70,8 @@ for (const a of expected) {
         return `step ${k}: ${shown}, expected ${a.type} ${pose} at ${showRect(want)} for ${ms} ms`;
     }).filter(Boolean);
     if (wrong.length) failures.push(`${a.name}: ${wrong.length} of ${steps.length} steps wrong, first ${wrong[0]}`);
+    if (!anchor || Math.abs(got.origin.x - anchor.x) > 1e-9 || Math.abs(got.origin.y - anchor.y) > 1e-9)
+        failures.push(`${a.name}: origin ${got.origin.x}, ${got.origin.y}; the frames' anchor ${anchor?.x}, ${anchor?.y}`);
     if (a.loops && !got.playing) failures.push(`${a.name}: stopped after ${got.steps.length} steps, should loop`);
     if (!a.loops && (got.playing || got.steps.length > steps.length))
         failures.push(`${a.name}: ${got.steps.length} steps and still playing after two passes' time, should play once`);
