@@ -114,6 +114,7 @@ class CharTool : public QMainWindow {
     // beside the main window, opened where it was left, and the sprite set written to a folder
     // (sprite_set_items.cpp).
     void m_animation_Click();
+    void m_sprite_set_Click();
 
   signals:
     // The character was drawn anew: from Character_draw, the one drawing routine, so every
@@ -260,6 +261,7 @@ class CharTool : public QMainWindow {
     QMenu* m_help = nullptr;
     QAction* m_version = nullptr;
     QAction* m_animation = nullptr;
+    QAction* m_sprite_set = nullptr;
     QAction* m_copy_picture = nullptr;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;

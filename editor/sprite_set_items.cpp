@@ -1,8 +1,10 @@
 #include "editor/char_tool.h"
 #include "sprites/ui/animation_preview.h"
+#include "sprites/ui/sprite_set_export.h"
 
 // The items that reach the character's animations: the preview window, made on first use and
-// kept while the program runs, so that closing it loses nothing.
+// kept while the program runs, so that closing it loses nothing; and the sprite set written to a
+// folder.
 namespace kelvara {
 
 void CharTool::m_animation_Click() {
@@ -18,6 +20,11 @@ void CharTool::m_animation_Click() {
     animation_preview_->show();
     animation_preview_->raise();
     animation_preview_->activateWindow();
+}
+
+void CharTool::m_sprite_set_Click() {
+    if (open_dialog_ != nullptr) return;
+    sprites::export_sprite_set(state_, this);
 }
 
 }  // namespace kelvara

@@ -12,9 +12,9 @@ namespace {
 
 using Speed = AnimationPlayback::Speed;
 
-AnimationPlayback started(const char* name, bool loops) {
+AnimationPlayback started(const char* name) {
     AnimationPlayback p;
-    p.start(*catalogue::find_animation(name), loops, 0);
+    p.start(*catalogue::find_animation(name), 0);
     return p;
 }
 
@@ -57,7 +57,8 @@ TEST(AnimationPlayback, FramesShowForTheCatalogueTimeInPlayedOrder) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        AnimationPlayback p = started(c.name, c.loops);
+        AnimationPlayback p = started(c.name);
+        EXPECT_EQ(p.animation().loops(), c.loops);
         EXPECT_EQ(p.played().size(), c.frames);
         const int until = static_cast<int>(c.order.size()) * c.ms - 1;
         EXPECT_EQ(cells_until(p, until), expected_cells(c.order, c.ms, until));
@@ -65,7 +66,7 @@ TEST(AnimationPlayback, FramesShowForTheCatalogueTimeInPlayedOrder) {
 }
 
 TEST(AnimationPlayback, AnAnimationPlayedOnceStopsOnItsLastFrameUntilPlayedAgain) {
-    AnimationPlayback p = started("jump", false);
+    AnimationPlayback p = started("jump");
     p.advance(659);
     EXPECT_EQ(p.cell(), 25);
     EXPECT_TRUE(p.playing());
@@ -97,7 +98,7 @@ TEST(AnimationPlayback, SpeedScalesTheTimeLeftOfTheFrameShowing) {
         {Speed::twice, 60, 90},
     };
     for (const auto& c : cases) {
-        AnimationPlayback p = started("walk", true);
+        AnimationPlayback p = started("walk");
         p.set_speed(c.speed, c.switch_at);
         p.advance(c.next_at - 1);
         EXPECT_EQ(p.cell(), 4) << c.next_at;
@@ -109,7 +110,7 @@ TEST(AnimationPlayback, SpeedScalesTheTimeLeftOfTheFrameShowing) {
 
 TEST(AnimationPlayback, PausedOrHeldTimeDoesNotCountAndTheFrameGoesOnFromWhereItWas) {
     for (const bool by_hold : {false, true}) {
-        AnimationPlayback p = started("walk", true);
+        AnimationPlayback p = started("walk");
         p.advance(50);
         if (by_hold) {
             p.set_held(true, 50);
@@ -134,7 +135,7 @@ TEST(AnimationPlayback, PausedOrHeldTimeDoesNotCountAndTheFrameGoesOnFromWhereIt
 }
 
 TEST(AnimationPlayback, StepPausesAndShowsTheNextFrameAfterTheLastTheFirst) {
-    AnimationPlayback p = started("dizzy", true);
+    AnimationPlayback p = started("dizzy");
     std::vector<int> cells;
     for (int k = 0; k < 5; ++k) {
         p.step(10 * k);
@@ -150,7 +151,7 @@ TEST(AnimationPlayback, StepPausesAndShowsTheNextFrameAfterTheLastTheFirst) {
 }
 
 TEST(AnimationPlayback, AClockChangeCountsNothingInBetween) {
-    AnimationPlayback p = started("walk", true);
+    AnimationPlayback p = started("walk");
     p.advance(100);
     p.reset_clock(-5000);
     p.advance(-4981);

@@ -2,15 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string_view>
 
 namespace kelvara::sprites {
 
-void AnimationPlayback::start(const catalogue::Animation& animation, bool loops, Ms now) {
+void AnimationPlayback::start(const catalogue::Animation& animation, Ms now) {
     animation_ = animation;
     played_ = catalogue::played_frames(animation);
     if (played_.empty()) played_ = {0};
-    loops_ = loops;
     frame_ = 0;
     shown_ms_ = 0;
     last_ = now;
@@ -37,7 +35,7 @@ bool AnimationPlayback::advance(Ms now) {
     const int last_frame = static_cast<int>(played_.size()) - 1;
     bool moved = false;
     while (shown_ms_ >= animation_.frame_ms) {
-        if (frame_ == last_frame && !loops_) {
+        if (frame_ == last_frame && !animation_.loops()) {
             // Played once: the last frame stays until the user plays it again.
             playing_ = false;
             shown_ms_ = 0;
@@ -59,7 +57,7 @@ std::optional<AnimationPlayback::Ms> AnimationPlayback::until_next_frame() const
 void AnimationPlayback::play(Ms now) {
     advance(now);
     if (playing_) return;
-    const bool at_end = !loops_ && frame_ == static_cast<int>(played_.size()) - 1;
+    const bool at_end = !animation_.loops() && frame_ == static_cast<int>(played_.size()) - 1;
     if (at_end) frame_ = 0;
     shown_ms_ = at_end ? 0 : shown_ms_;
     playing_ = true;
@@ -84,14 +82,6 @@ void AnimationPlayback::set_speed(Speed speed, Ms now) {
 void AnimationPlayback::set_held(bool held, Ms now) {
     advance(now);
     held_ = held;
-}
-
-bool plays_in_a_loop(const catalogue::Animation& animation) {
-    for (const std::string_view name :
-         {"stand", "walk", "run", "kit-run", "dizzy", "burnt", "frozen"}) {
-        if (animation.name == name) return true;
-    }
-    return false;
 }
 
 }  // namespace kelvara::sprites

@@ -18,10 +18,9 @@ class AnimationPlayback {
 
     // Starts the animation at its first frame, playing. A looping animation starts again after
     // its last frame; one that plays once stays on its last frame.
-    void start(const catalogue::Animation& animation, bool loops, Ms now);
+    void start(const catalogue::Animation& animation, Ms now);
 
     const catalogue::Animation& animation() const { return animation_; }
-    bool loops() const { return loops_; }
     // The cells in the order they show, a ping-pong animation unrolled.
     const std::vector<int>& played() const { return played_; }
     // The index into played() of the frame showing, and its cell.
@@ -58,7 +57,6 @@ class AnimationPlayback {
 
     catalogue::Animation animation_{};
     std::vector<int> played_{0};
-    bool loops_ = true;
     int frame_ = 0;
     // How long the frame has shown, in the animation's own milliseconds (the catalogue's).
     double shown_ms_ = 0;
@@ -67,9 +65,5 @@ class AnimationPlayback {
     bool held_ = false;
     Speed speed_ = Speed::normal;
 };
-
-// Whether the animation plays in a loop (standing, walking, running, dizzy, burning, frozen) or
-// once (a jump, a throw, a hit, a fall).
-bool plays_in_a_loop(const catalogue::Animation& animation);
 
 }  // namespace kelvara::sprites

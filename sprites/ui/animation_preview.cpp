@@ -83,12 +83,13 @@ void AnimationPreview::connect_controls() {
         show_frame();
     });
     connect(gif_button, &QPushButton::clicked, this, &AnimationPreview::save_gif);
+    connect(export_button, &QPushButton::clicked, this, &AnimationPreview::export_sprite_set);
 }
 
 bool AnimationPreview::play_animation(std::string_view name) {
     const auto found = catalogue::find_animation(name);
     if (!found) return false;
-    playback_.start(*found, plays_in_a_loop(*found), clock_());
+    playback_.start(*found, clock_());
     frames_.assign(playback_.played().size(), QImage());
     const auto index = std::find_if(catalogue::animations.begin(), catalogue::animations.end(),
                                     [&](const catalogue::Animation& a) { return a.name == name; }) -

@@ -54,6 +54,8 @@ class AnimationPreview : public QWidget {
     // Asks for a file name and saves the animation as it shows: its size, and see-through on the
     // checkerboard or on the background colour.
     void save_gif();
+    // Asks for a folder and writes the character's sprite set there.
+    void export_sprite_set();
 
   protected:
     bool event(QEvent* event) override;
@@ -92,6 +94,7 @@ class AnimationPreview : public QWidget {
     std::array<QRadioButton*, 6> size_button{};
     std::array<QRadioButton*, 2> ground_button{};
     QPushButton* gif_button = nullptr;
+    QPushButton* export_button = nullptr;
     QButtonGroup* speed_group_ = nullptr;
     QButtonGroup* size_group_ = nullptr;
     QButtonGroup* ground_group_ = nullptr;

@@ -1,8 +1,9 @@
 #include "sprites/sprite_animation.h"
 #include "sprites/ui/animation_preview.h"
 #include "sprites/ui/file_questions.h"
+#include "sprites/ui/sprite_set_export.h"
 
-// What the preview writes: the animation as it shows.
+// What the preview writes: the animation as it shows, and the character's sprite set.
 namespace kelvara::sprites {
 
 void AnimationPreview::save_gif() {
@@ -19,6 +20,10 @@ void AnimationPreview::save_gif() {
     if (const FileStatus status = write_animation(output_, request, path); !status) {
         report_error(describe(status.error()));
     }
+}
+
+void AnimationPreview::export_sprite_set() {
+    sprites::export_sprite_set(character_, this);
 }
 
 }  // namespace kelvara::sprites

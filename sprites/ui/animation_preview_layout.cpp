@@ -92,6 +92,8 @@ void AnimationPreview::build_controls() {
     ground_layout->addStretch();
     ground_group_ = option_group(this, ground_button);
 
+    export_button = named(new QPushButton(QStringLiteral("スプライトセット書き出し"), this),
+                          QStringLiteral("export_button"));
     gif_button =
         named(new QPushButton(QStringLiteral("GIF保存"), this), QStringLiteral("gif_button"));
 
@@ -106,6 +108,7 @@ void AnimationPreview::build_controls() {
     options->addStretch();
     auto* files = new QHBoxLayout;
     files->addWidget(gif_button);
+    files->addWidget(export_button);
     files->addStretch();
 
     auto* right = new QVBoxLayout;
@@ -126,7 +129,7 @@ void AnimationPreview::fill_list() {
         row->setText(0, QString::fromLatin1(a.name.data(), static_cast<qsizetype>(a.name.size())));
         row->setText(1, QString::number(catalogue::played_frames(a).size()));
         row->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
-        row->setText(2, plays_in_a_loop(a) ? QStringLiteral("ループ") : QStringLiteral("1回"));
+        row->setText(2, a.loops() ? QStringLiteral("ループ") : QStringLiteral("1回"));
     }
 }
 
