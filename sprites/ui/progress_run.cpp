@@ -38,6 +38,9 @@ FileStatus run_with_progress(QWidget* parent, const QString& title, const QStrin
             dialog = std::make_unique<QProgressDialog>(label, QString(), 0, 0, parent);
             dialog->setObjectName(QStringLiteral("progress_dialog"));
             dialog->setWindowTitle(title);
+            // A title and nothing to close it by, wide enough for the title to show whole.
+            dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+            dialog->setMinimumWidth(320);
             dialog->setWindowModality(Qt::ApplicationModal);
             dialog->setMinimumDuration(0);
             dialog->show();
