@@ -6,7 +6,6 @@
 #include <QTreeWidget>
 
 #include "preview_fixture.h"
-#include "sprites/sprite_animation.h"
 #include "sprites/ui/animation_preview.h"
 #include "sprites/ui/preview_view.h"
 
@@ -154,7 +153,8 @@ TEST_F(Preview, SizesAndGroundsAndADialogThatHoldsTheAnimation) {
     }
 }
 
-// The GIF is the pipeline's for the animation as it shows; a folder that is not there is reported.
+// The GIF is the command line's for the animation as it shows, on either ground; a folder that
+// is not there is reported.
 TEST_F(Preview, TheGifIsTheAnimationAsItShows) {
     QTemporaryDir dir;
     open();
@@ -162,19 +162,16 @@ TEST_F(Preview, TheGifIsTheAnimationAsItShows) {
     for (const bool checkerboard : {true, false}) {
         click(QString::fromLatin1(checkerboard ? "ground_button(1)" : "ground_button(0)"));
         click(QString::fromLatin1(checkerboard ? "size_button(1)" : "size_button(0)"));
-        answer = dir.filePath(
-            QString::fromLatin1(checkerboard ? "board" : "grey"));  // the dialog adds the ending
-        click(QStringLiteral("gif_button"));
+        answer = dir.filePath(QString::fromLatin1(checkerboard ? "board" : "grey"));
+        click(QStringLiteral("gif_button"));  // the dialog adds the ending
         EXPECT_EQ(file_dialog_title, QStringLiteral("GIF保存"));
-        QFile written(answer + QStringLiteral(".gif"));
-        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-        sprites::AnimationRequest request;
-        request.selection = w.state();
-        request.animation = *catalogue::find_animation("dizzy");
-        request.style = {w.state().back_color, checkerboard, checkerboard ? 2 : 1};
-        const auto expected = sprites::animation_file(sprites::CharacterOutput(), request).value();
-        EXPECT_EQ(written.readAll(), QByteArray(reinterpret_cast<const char*>(expected.data()),
-                                                static_cast<qsizetype>(expected.size())));
+        ASSERT_TRUE(command(
+            answer, "animate",
+            QStringList{"--animation", "dizzy", "-o", answer + ".cli"} +
+                (checkerboard ? QStringList{"--scale", "2", "--transparent"} : QStringList{})));
+        QFile written(answer + QStringLiteral(".gif")), expected(answer + QStringLiteral(".cli"));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly) && expected.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written.readAll(), expected.readAll()) << checkerboard;
     }
     answer = dir.filePath(QStringLiteral("gone/walk.gif"));
     click(QStringLiteral("gif_button"));

@@ -4,7 +4,9 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "cli.h"
 #include "editor_fixture.h"
+#include "export/parameter_file.h"
 
 namespace kelvara::testing {
 
@@ -43,6 +45,19 @@ struct ShownMainWindow : EditorFixture {
                           ui.character_view->mapTo(&w, QPoint(9, 9)));
         QTest::keyClick(QApplication::activePopupWidget(), item);
         w.activateWindow();  // offscreen, a closed popup leaves no window active
+    }
+    // Runs kelvara-render on the window's character, saved as NAME.txt; the arguments follow
+    // the file's name. Whether it succeeded.
+    bool command(const QString& name, const QString& command, const QStringList& arguments) {
+        QFile txt(name + QStringLiteral(".txt"));
+        if (!txt.open(QIODevice::WriteOnly)) return false;
+        txt.write(*parameter_file(QFileInfo(name).fileName(), w.state()));
+        txt.close();
+        QString said;
+        QTextStream out(&said), err(&said);
+        const int status = cli::run(QStringList{command, txt.fileName()} + arguments, out, err);
+        EXPECT_EQ(status, cli::exit_ok) << said.toStdString();
+        return status == cli::exit_ok;
     }
 };
 

@@ -5,8 +5,6 @@
 #include <QTemporaryDir>
 #include <map>
 
-#include "cli.h"
-#include "export/parameter_file.h"
 #include "preview_fixture.h"
 
 namespace kelvara::testing {
@@ -41,16 +39,8 @@ TEST_F(SpriteSetExport, TheWindowWritesTheCommandsBundleForItsCharacter) {
     ui.face_type->setValue(250);
     ui.body_c_option_b[0]->click();
     ui.size_button[1]->click();  // how the window shows it, not what the set holds
-    QFile txt(dir.filePath(QStringLiteral("hero.txt")));
-    ASSERT_TRUE(txt.open(QIODevice::WriteOnly));
-    txt.write(*parameter_file(QStringLiteral("hero"), w.state()));
-    txt.close();
-    QString said;
-    QTextStream out(&said), err(&said);
-    ASSERT_EQ(cli::run({"bundle", txt.fileName(), "--transparent", "-o", dir.filePath("cli/hero")},
-                       out, err),
-              cli::exit_ok)
-        << said.toStdString();
+    ASSERT_TRUE(
+        command(dir.filePath("hero"), "bundle", {"--transparent", "-o", dir.filePath("cli/hero")}));
     const std::map<QString, QByteArray> expected = files_under(dir.filePath("cli/hero"));
     ASSERT_EQ(expected.size(), 41u);
 

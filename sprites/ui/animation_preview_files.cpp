@@ -1,3 +1,6 @@
+#include <QFileInfo>
+
+#include "export/character_metadata.h"
 #include "sprites/sprite_animation.h"
 #include "sprites/ui/animation_preview.h"
 #include "sprites/ui/file_questions.h"
@@ -16,6 +19,9 @@ void AnimationPreview::save_gif() {
     request.animation = playback_.animation();
     request.style = {
         .background = look_.background, .transparent = look_.checkerboard, .scale = look_.scale};
+    // The GIF carries its character under its own name, as a picture and its parameter file
+    // share one.
+    request.text = character_text(QFileInfo(path).completeBaseName(), character_);
     // Written through a temporary file: a failed write leaves any old file as it was.
     if (const FileStatus status = write_animation(output_, request, path); !status) {
         report_error(describe(status.error()));
