@@ -131,6 +131,7 @@ void CharTool::Character_draw() {
     ++draw_count_;
     kelvara::Character_draw(state_, face_front_flg != vb_false, ws_);
     character_view->update();
+    emit characterDrawn(state_);
 }
 
 }  // namespace kelvara

@@ -34,6 +34,9 @@ class QWidget;
 namespace kelvara {
 
 class SurfaceView;
+namespace sprites {
+class AnimationPreview;
+}
 namespace testing {
 struct WindowInternals;
 }
@@ -107,6 +110,16 @@ class CharTool : public QMainWindow {
     void m_copy_picture_Click();
     void m_undo_Click();
     void m_redo_Click();
+    // The character's animations and sprite set, which the menu bar does not show: the preview
+    // beside the main window, opened where it was left, and the sprite set written to a folder
+    // (sprite_set_items.cpp).
+    void m_animation_Click();
+    void m_sprite_set_Click();
+
+  signals:
+    // The character was drawn anew: from Character_draw, the one drawing routine, so every
+    // change of a selection, an option, the size or the background is told once it shows.
+    void characterDrawn(const EditorState& character);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -247,6 +260,8 @@ class CharTool : public QMainWindow {
     QAction* m_backcolor = nullptr;
     QMenu* m_help = nullptr;
     QAction* m_version = nullptr;
+    QAction* m_animation = nullptr;
+    QAction* m_sprite_set = nullptr;
     QAction* m_copy_picture = nullptr;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
@@ -262,6 +277,7 @@ class CharTool : public QMainWindow {
     QButtonGroup* body_group_ = nullptr;
     QButtonGroup* cloth_group_ = nullptr;
     QPointer<UnloadingDialog> open_dialog_;
+    QPointer<sprites::AnimationPreview> animation_preview_;
     int draw_count_ = 0;
     int compose_count_ = 0;
     CharacterHistory history_;

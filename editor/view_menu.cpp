@@ -25,6 +25,11 @@ void CharTool::set_up_view_menu() {
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
+    // The character's animations come first; they have no shortcut of their own.
+    m_animation =
+        item("m_animation", QStringLiteral("アニメーション(&A)"), {}, &CharTool::m_animation_Click);
+    m_sprite_set = item("m_sprite_set", QStringLiteral("スプライトセット書き出し(&E)"), {},
+                        &CharTool::m_sprite_set_Click);
     m_copy_picture = item("m_copy_picture", QStringLiteral("画像コピー(&C)"),
                           {QKeySequence(Qt::CTRL | Qt::Key_C)}, &CharTool::m_copy_picture_Click);
     m_undo = item("m_undo", QStringLiteral("元に戻す(&U)"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
@@ -68,6 +73,9 @@ void CharTool::set_up_view_menu() {
 QMenu* CharTool::view_menu() {
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("m_view"));
+    menu->addAction(m_animation);
+    menu->addAction(m_sprite_set);
+    menu->addSeparator();
     menu->addAction(m_copy_picture);
     menu->addSeparator();
     menu->addAction(m_undo);

@@ -57,7 +57,8 @@ TEST_F(CharacterView, MenuOpensWhenAskedButNeverOverADialog) {
         for (const QAction* a : menu()->actions()) {
             items << a->text() + '|' + a->shortcut().toString() + (a->isEnabled() ? "" : "|off");
         }
-        EXPECT_EQ(items, QStringList({"画像コピー(&C)|Ctrl+C", "|", "元に戻す(&U)|Ctrl+Z|off",
+        EXPECT_EQ(items, QStringList({"アニメーション(&A)|", "スプライトセット書き出し(&E)|", "|",
+                                      "画像コピー(&C)|Ctrl+C", "|", "元に戻す(&U)|Ctrl+Z|off",
                                       "やり直し(&R)|Ctrl+Shift+Z|off"}));
         QTest::keyClick(menu(), Qt::Key_Escape);
     }

@@ -30,6 +30,7 @@ const std::vector<std::pair<std::string, std::string>> library_of_prefix = {
     {"dialogs/", "dialogs"},
     {"editor/", "editor"},
     {"sprites/", "sprites"},
+    {"sprites/ui/", "sprites_ui"},
     {"app/render/", "render"},
     {"app/", "app"},
     {"tools/palettes/", "palettegen"},
@@ -52,14 +53,17 @@ const std::map<std::string, std::set<std::string>> allowed = {
     {"random_ui", {"widgets", "random", "assets", "compositor", "model"}},
     {"export_ui", {"widgets", "export", "assets", "compositor", "model"}},
     {"dialogs", {"widgets", "assets", "compositor", "model"}},
+    // The animation preview and the sprite-set export draw through the sprite pipeline.
+    {"sprites_ui",
+     {"widgets", "sprites", "export", "random", "assets", "formats", "compositor", "model"}},
     // The main window encodes the picture it copies and drags with the file encoders.
     {"editor",
-     {"random_ui", "export_ui", "dialogs", "widgets", "export", "random", "assets", "formats",
-      "compositor", "model"}},
+     {"sprites_ui", "random_ui", "export_ui", "dialogs", "widgets", "export", "random", "assets",
+      "formats", "compositor", "model"}},
     {"render", {"sprites", "export", "random", "assets", "formats", "compositor", "model"}},
     {"app",
-     {"editor", "random_ui", "export_ui", "dialogs", "widgets", "render", "sprites", "export",
-      "random", "assets", "formats", "compositor", "model"}},
+     {"editor", "sprites_ui", "random_ui", "export_ui", "dialogs", "widgets", "render", "sprites",
+      "export", "random", "assets", "formats", "compositor", "model"}},
     // The generators' programs write their pictures with the program's image codec and encoders.
     {"palettegen", {"assets", "formats", "compositor", "model"}},
     {"sheetgen", {"assets", "formats", "compositor", "model"}},
@@ -135,6 +139,7 @@ TEST(Layering, TheTableSortsKnownFiles) {
     EXPECT_EQ(library_of("export/ui/save_dialog_layout.cpp"), "export_ui");
     EXPECT_EQ(library_of("export/atomic_write.cpp"), "export");
     EXPECT_EQ(library_of("app/render/cli.cpp"), "render");
+    EXPECT_EQ(library_of("sprites/ui/animation_preview.cpp"), "sprites_ui");
     EXPECT_EQ(library_of("tests/layering_test.cpp"), "");
 }
 

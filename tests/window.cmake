@@ -39,3 +39,10 @@ kelvara_window_test(test_editor editor
     character_view_test.cpp
 )
 target_link_libraries(test_editor PRIVATE kelvara_editor)
+
+# The animation preview: playing by a clock the test drives, and the window beside the real main
+# window, following its character.
+kelvara_window_test(test_sprites_ui sprites/ui animation_playback_test.cpp animation_preview_test.cpp
+    sprite_set_export_test.cpp)
+# The command line's own bundle command is what the window's sprite set is held against.
+target_link_libraries(test_sprites_ui PRIVATE kelvara_sprites_ui kelvara_editor kelvara_render_cli)
