@@ -157,19 +157,23 @@ TEST_F(Preview, SizesAndGroundsAndADialogThatHoldsTheAnimation) {
 // is not there is reported.
 TEST_F(Preview, TheGifIsTheAnimationAsItShows) {
     QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("cli")));
     open();
     choose("dizzy");
     for (const bool checkerboard : {true, false}) {
         click(QString::fromLatin1(checkerboard ? "ground_button(1)" : "ground_button(0)"));
         click(QString::fromLatin1(checkerboard ? "size_button(1)" : "size_button(0)"));
-        answer = dir.filePath(QString::fromLatin1(checkerboard ? "board" : "grey"));
+        const QString name = QString::fromLatin1(checkerboard ? "board" : "grey");
+        answer = dir.filePath(name);
+        const QString by_command =
+            dir.filePath(QStringLiteral("cli/") + name + QStringLiteral(".gif"));
         click(QStringLiteral("gif_button"));  // the dialog adds the ending
         EXPECT_EQ(file_dialog_title, QStringLiteral("GIF保存"));
         ASSERT_TRUE(command(
             answer, "animate",
-            QStringList{"--animation", "dizzy", "-o", answer + ".cli"} +
+            QStringList{"--animation", "dizzy", "-o", by_command} +
                 (checkerboard ? QStringList{"--scale", "2", "--transparent"} : QStringList{})));
-        QFile written(answer + QStringLiteral(".gif")), expected(answer + QStringLiteral(".cli"));
+        QFile written(answer + QStringLiteral(".gif")), expected(by_command);
         ASSERT_TRUE(written.open(QIODevice::ReadOnly) && expected.open(QIODevice::ReadOnly));
         EXPECT_EQ(written.readAll(), expected.readAll()) << checkerboard;
     }
