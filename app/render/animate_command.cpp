@@ -2,7 +2,6 @@
 #include "command_line.h"
 #include "commands.h"
 #include "export/character_metadata.h"
-#include "help_text.h"
 #include "input_output.h"
 #include "sprite_options.h"
 #include "sprites/sprite_animation.h"
@@ -51,15 +50,9 @@ void list_animations(QTextStream& out) {
 
 }  // namespace
 
-int animate_command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    const CommandDeclaration& declared = command_declaration("animate");
-    CommandLine line(declared.options);
-    if (!line.parse(arguments)) {
-        out << command_help(declared);
-        return exit_ok;
-    }
+int animate_command(const CommandLine& line, QTextStream& out, QTextStream& err) {
     if (line.has(list_option)) {
-        if (arguments.size() != 1) throw BadInput(QStringLiteral("--list takes nothing else"));
+        if (line.given() != 1) throw BadInput(QStringLiteral("--list takes nothing else"));
         list_animations(out);
         return exit_ok;
     }

@@ -4,7 +4,6 @@
 #include "command_line.h"
 #include "commands.h"
 #include "export/character_metadata.h"
-#include "help_text.h"
 #include "input_output.h"
 #include "sprite_options.h"
 #include "sprites/sprite_atlas.h"
@@ -54,13 +53,7 @@ sprites::AtlasRequest atlas_request(const CommandLine& line) {
 
 }  // namespace
 
-int atlas_command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    const CommandDeclaration& declared = command_declaration("atlas");
-    CommandLine line(declared.options);
-    if (!line.parse(arguments)) {
-        out << command_help(declared);
-        return exit_ok;
-    }
+int atlas_command(const CommandLine& line, QTextStream& /*out*/, QTextStream& err) {
     const AtlasFiles files = atlas_files(line);
     sprites::AtlasRequest r = atlas_request(line);
     const ParameterRecord record = read_parameters(files.parameters);

@@ -3,7 +3,6 @@
 #include "cli.h"
 #include "command_line.h"
 #include "commands.h"
-#include "help_text.h"
 #include "input_output.h"
 #include "sprite_options.h"
 #include "sprites/sprite_bundle.h"
@@ -23,13 +22,7 @@ void check_bundle_folder(const QString& folder, const QString& name, const QStri
 
 }  // namespace
 
-int bundle_command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    const CommandDeclaration& declared = command_declaration("bundle");
-    CommandLine line(declared.options);
-    if (!line.parse(arguments)) {
-        out << command_help(declared);
-        return exit_ok;
-    }
+int bundle_command(const CommandLine& line, QTextStream& /*out*/, QTextStream& err) {
     if (line.positional().size() != 1)
         throw BadInput(QStringLiteral("bundle takes one parameter file"));
     const QString folder = line.output(bundle_output);

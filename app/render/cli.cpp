@@ -19,7 +19,7 @@ const QString program_name = QStringLiteral("kelvara-render");
 
 struct Command {
     const char* name;
-    int (*run)(const QStringList& arguments, QTextStream& out, QTextStream& err);
+    int (*run)(const CommandLine& line, QTextStream& out, QTextStream& err);
 };
 
 // Every command of the renderer; a new command is a file with its function, a line here and its
@@ -57,7 +57,13 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
         if (command == commands.end()) {
             throw BadInput(QStringLiteral("unknown command %1").arg(shortened(first)));
         }
-        return command->run(arguments.mid(1), out, err);
+        const CommandDeclaration& declared = command_declaration(command->name);
+        CommandLine line(declared.options);
+        if (!line.parse(arguments.mid(1))) {
+            out << command_help(declared);
+            return exit_ok;
+        }
+        return command->run(line, out, err);
     } catch (const BadInput& e) {
         report(err, e.message());
         // An unknown command is not echoed again: the message has already shown it, shortened.

@@ -43,6 +43,10 @@ class CommandLine {
     // The option's last value, or an empty string when it was not given.
     QString value(const Option& option) const { return parser_.value(text(option.name)); }
     QStringList positional() const { return parser_.positionalArguments(); }
+    // How many options and positional arguments were given, each repetition counted.
+    qsizetype given() const {
+        return parser_.optionNames().size() + parser_.positionalArguments().size();
+    }
 
     // The option's value, a whole number in its declared range written as plain decimal digits;
     // fallback when the option is not given. Bad input otherwise, and when an option without a

@@ -7,7 +7,6 @@
 #include "command_line.h"
 #include "commands.h"
 #include "export/file_error.h"
-#include "help_text.h"
 #include "input_output.h"
 #include "random/random_generation.h"
 #include "sprite_options.h"
@@ -77,13 +76,7 @@ std::function<void(int)> progress_report(int count, QTextStream& err) {
 
 }  // namespace
 
-int random_command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    const CommandDeclaration& declared = command_declaration("random");
-    CommandLine line(declared.options);
-    if (!line.parse(arguments)) {
-        out << command_help(declared);
-        return exit_ok;
-    }
+int random_command(const CommandLine& line, QTextStream& /*out*/, QTextStream& err) {
     const RandomRequest r = random_request(line);
     RandomSource source;
     if (r.seed) {

@@ -3,7 +3,6 @@
 #include "commands.h"
 #include "export/character_metadata.h"
 #include "export/export_paths.h"
-#include "help_text.h"
 #include "input_output.h"
 #include "sprite_options.h"
 #include "sprites/character_output.h"
@@ -48,13 +47,7 @@ RenderRequest render_request(const CommandLine& line) {
 
 }  // namespace
 
-int render_command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    const CommandDeclaration& declared = command_declaration("render");
-    CommandLine line(declared.options);
-    if (!line.parse(arguments)) {
-        out << command_help(declared);
-        return exit_ok;
-    }
+int render_command(const CommandLine& line, QTextStream& /*out*/, QTextStream& err) {
     const RenderRequest r = render_request(line);
     const ParameterRecord record = read_parameters(r.parameters);
     QString path = r.output;

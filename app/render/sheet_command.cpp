@@ -1,7 +1,6 @@
 #include "cli.h"
 #include "command_line.h"
 #include "commands.h"
-#include "help_text.h"
 #include "input_output.h"
 #include "sprite_options.h"
 #include "sprites/contact_sheet.h"
@@ -21,13 +20,7 @@ sprites::SheetRequest::Format format_of(const QString& path) {
 
 }  // namespace
 
-int sheet_command(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    const CommandDeclaration& declared = command_declaration("sheet");
-    CommandLine line(declared.options);
-    if (!line.parse(arguments)) {
-        out << command_help(declared);
-        return exit_ok;
-    }
+int sheet_command(const CommandLine& line, QTextStream& /*out*/, QTextStream& err) {
     if (line.positional().isEmpty()) throw BadInput(QStringLiteral("sheet takes parameter files"));
     sprites::SheetRequest r;
     r.columns = columns_value(line);
