@@ -85,8 +85,7 @@ TEST(AsepriteWriter, HeaderChunksAndCel) {
     std::vector<Frame> frames;
     walk(b, frames);
     ASSERT_EQ(frames.size(), 2u);
-    EXPECT_EQ(frames[0].duration, 100u);
-    EXPECT_EQ(frames[1].duration, 250u);
+    EXPECT_EQ(std::pair(frames[0].duration, frames[1].duration), std::pair(100u, 250u));
     ASSERT_EQ(frames[0].chunks.size(), 7u);
     const std::vector<Chunk> expected = {
         {0x2007, hex("0100 0000 00000000 0000000000000000")},  // sRGB
