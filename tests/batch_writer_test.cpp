@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QRegularExpression>
 #include <QThread>
@@ -11,12 +10,6 @@
 
 namespace kelvara::testing {
 namespace {
-
-const QString tmp_prefix = QString::fromLatin1(BatchWriter::temporary_prefix);
-
-QStringList temporaries(const QString& folder) {
-    return entries(folder).filter(QRegularExpression(QStringLiteral("^\\.kelvara-tmp-")));
-}
 
 struct Batch : ::testing::Test {
     QTemporaryDir dir;
@@ -38,7 +31,8 @@ TEST_F(Batch, FilesTakeTheirNamesOnlyAtCommit) {
         EXPECT_EQ(entries(dir.path()).filter(QRegularExpression(QStringLiteral("^[^.]"))),
                   QStringList{QStringLiteral("b.bmp")});
         EXPECT_EQ(read_all(path(QStringLiteral("b.bmp"))), "old");
-        EXPECT_EQ(temporaries(dir.path()).size(), 3 + 1) << "three files and the lock";
+        EXPECT_EQ(entries(dir.path()).filter(QRegularExpression("^\\.kelvara-tmp-")).size(), 3 + 1)
+            << "three files and the lock";
         ASSERT_TRUE(writer.commit().ok());
         for (const auto& [name, bytes] : files) {
             EXPECT_EQ(read_all(path(name)), bytes) << name.toStdString();
@@ -74,25 +68,17 @@ TEST_F(Batch, AFolderThatCannotBeOpenedIsNamedInTheProblem) {
     EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("file")});
 }
 
-// Pairs of files that tell which batch wrote them.
-void write_pairs(BatchWriter& writer, const QByteArray& batch, int pairs) {
-    for (int i = 0; i < pairs; ++i) {
-        const QString name = QStringLiteral("kelvara_%1").arg(i, 2, 10, QLatin1Char('0'));
-        ASSERT_TRUE(writer.add(name + QStringLiteral(".bmp"), batch).ok());
-        ASSERT_TRUE(writer.add(name + QStringLiteral(".txt"), batch).ok());
+// Eight pairs of files that tell which batch wrote them.
+void write_pairs(BatchWriter& writer, const QByteArray& batch) {
+    for (int i = 0; i < 8; ++i) {
+        for (const char* type : {"bmp", "txt"})
+            ASSERT_TRUE(writer.add(QStringLiteral("kelvara_%1.%2").arg(i).arg(type), batch).ok());
     }
     ASSERT_TRUE(writer.commit().ok());
 }
 
-// Every file of the folder (but the lock's) holds the same batch's mark: no pair is mixed.
-void expect_one_batch(const QString& folder, int files) {
-    const QStringList names = entries(folder);
-    ASSERT_EQ(names.size(), files) << names.join(' ').toStdString();
-    for (const QString& n : names)
-        EXPECT_EQ(read_all(folder + '/' + n), read_all(folder + '/' + names[0])) << n.toStdString();
-}
-
-// A second batch into a folder waits, saying so, until the first has committed.
+// A second batch into the folder waits, saying so, until the first has committed; then every file
+// is the second's, no pair mixed.
 TEST_F(Batch, ASecondBatchIntoTheFolderWaitsForTheFirstAndSaysSo) {
     auto first = std::make_unique<BatchWriter>(
         dir.path(), [](const QString&) { ADD_FAILURE() << "nothing to wait for"; });
@@ -104,17 +90,19 @@ TEST_F(Batch, ASecondBatchIntoTheFolderWaitsForTheFirstAndSaysSo) {
         });
         made = true;
         EXPECT_TRUE(writer.waited());
-        write_pairs(writer, "second", 8);
+        write_pairs(writer, "second");
     });
     for (int i = 0; i < 500 && !told; ++i) QThread::msleep(10);
     QThread::msleep(50);
     EXPECT_TRUE(told);
     EXPECT_FALSE(made) << "the second batch did not wait";
-    write_pairs(*first, "first", 8);
+    write_pairs(*first, "first");
     first.reset();
     second.join();
-    expect_one_batch(dir.path(), 16);
-    EXPECT_EQ(read_all(path(QStringLiteral("kelvara_00.bmp"))), "second");
+    const QStringList names = entries(dir.path());
+    EXPECT_EQ(names.size(), 16) << names.join(' ').toStdString();
+    for (const QString& name : names)
+        EXPECT_EQ(read_all(path(name)), "second") << name.toStdString();
 }
 
 }  // namespace

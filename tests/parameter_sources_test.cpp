@@ -41,12 +41,9 @@ QByteArray itxt(const QByteArray& text, char flag = 0, const char* key = "Kelvar
     return chunk("iTXt", key + QByteArray(1, '\0') + flag + QByteArray(3, '\0') + text);
 }
 
+// A zlib stream: what Qt's compression gives after its four bytes of length.
 QByteArray compressed(const QByteArray& text) {
-    uLongf size = compressBound(static_cast<uLong>(text.size()));
-    QByteArray out(static_cast<qsizetype>(size), '\0');
-    compress(reinterpret_cast<Bytef*>(out.data()), &size,
-             reinterpret_cast<const Bytef*>(text.data()), static_cast<uLong>(text.size()));
-    return out.left(static_cast<qsizetype>(size));
+    return qCompress(text).mid(4);
 }
 
 QByteArray comment(const QByteArray& text) {
@@ -158,13 +155,13 @@ TEST(ParameterSources, EveryKindGivesTheCharacterAndEveryBadFileItsReason) {
     }
 }
 
-// A file of a prefix, a unit over and over and a suffix, length bytes in all, made up as it is
-// read; it counts what is read and, asked to, fails.
+// A file of a prefix, a unit so many times over and a suffix, made up as it is read; it counts
+// what is read and, asked to, fails.
 struct MadeUpFile final : formats::ByteSource {
-    MadeUpFile(QByteArray p, QByteArray u, QByteArray s = {}, std::uint64_t n = 256 << 20)
-        : prefix(std::move(p)), unit(std::move(u)), suffix(std::move(s)), length(n) {}
-    QByteArray prefix, unit, suffix;
-    std::uint64_t length;
+    MadeUpFile(QByteArray p, QByteArray u, QByteArray s = {}, std::uint64_t units = 1 << 24)
+        : prefix(p), unit(u), suffix(s), length(prefix.size() + units * unit.size() + s.size()) {}
+    const QByteArray prefix, unit, suffix;
+    const std::uint64_t length;
     bool fail = false;
     std::size_t read = 0;
 
@@ -172,15 +169,13 @@ struct MadeUpFile final : formats::ByteSource {
     std::optional<std::size_t> read_at(std::uint64_t offset,
                                        std::span<std::uint8_t> into) override {
         if (fail) return std::nullopt;
-        const auto n =
-            static_cast<std::size_t>(std::min<std::uint64_t>(into.size(), length - offset));
-        for (std::size_t i = 0; i < n; ++i) {
-            const auto at = static_cast<qsizetype>(offset + i),
-                       tail = qsizetype(length) - suffix.size();
-            into[i] =
-                static_cast<std::uint8_t>(at < prefix.size() ? prefix[at]
-                                          : at >= tail       ? suffix[at - tail]
-                                                       : unit[(at - prefix.size()) % unit.size()]);
+        const auto n = std::min<std::uint64_t>(into.size(), length - offset);
+        const std::uint64_t tail = length - suffix.size();
+        for (std::uint64_t at = offset; at < offset + n; ++at) {
+            const qsizetype in_unit = (at - prefix.size()) % unit.size();
+            into[at - offset] = at < std::uint64_t(prefix.size()) ? prefix[at]
+                                : at < tail                       ? unit[in_unit]
+                                                                  : suffix[at - tail];
         }
         read += n;
         return n;
@@ -191,11 +186,9 @@ TEST(ParameterSources, PicturesAreReadAFewKiBAtATimeAndEndlessWalksStop) {
     const QByteArray ours = itxt("[x]\n");
     // 64 MiB of image data; 100000 frames after the comment; endless chains of empty chunks and of
     // one-byte sub-blocks, far longer than the walk may go.
-    MadeUpFile picture(png + ours + be32(64 << 20) + "IDAT", "x", be32(0) + iend, 0);
-    picture.length = static_cast<std::uint64_t>(picture.prefix.size()) + (64 << 20) + 16;
+    MadeUpFile picture(png + ours + be32(64 << 20) + "IDAT", "x", be32(0) + iend, 64 << 20);
     const QByteArray image("\x2C\0\0\0\0\1\0\1\0\0\x02\x02\x4C\x01\0", 15);
-    MadeUpFile frames(gif + comment("Software: Kelvara\n\n[x]\n"), image, ";", 0);
-    frames.length = static_cast<std::uint64_t>(frames.prefix.size()) + 100000 * 15 + 1;
+    MadeUpFile frames(gif + comment("Software: Kelvara\n\n[x]\n"), image, ";", 100000);
     MadeUpFile chunks(png, chunk("tIME", "")), sub_blocks(gif + "\x21\x01", "\1x");
     MadeUpFile failing(png + ours + iend, "x");
     failing.fail = true;

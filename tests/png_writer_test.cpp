@@ -118,15 +118,10 @@ TEST(PngWriter, DecodesToThePicturesPixels) {
 }
 
 TEST(PngWriter, EndChunkCarriesTheKnownCrc) {
-    const Surface s(3, 2, key_color);
-    for (const auto& encoded : {formats::encode_truecolour_png(s.view(), std::nullopt),
-                                formats::encode_indexed_png(s.view(), key_color)}) {
-        ASSERT_TRUE(encoded.ok());
-        const Bytes& png = encoded.value();
-        ASSERT_GE(png.size(), 12u);
-        EXPECT_EQ(Bytes(png.end() - 12, png.end()),
-                  (Bytes{0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82}));
-    }
+    const Bytes png =
+        formats::encode_indexed_png(Surface(3, 2, key_color).view(), key_color).value();
+    EXPECT_EQ(Bytes(png.end() - 12, png.end()),
+              (Bytes{0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82}));
 }
 
 }  // namespace
