@@ -1,50 +1,42 @@
 #pragma once
 
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QTimer>
+#include <QTreeWidget>
 
 #include "cli.h"
-#include "editor_fixture.h"
+#include "dialog_access.h"
 #include "export/parameter_file.h"
+#include "export_test_support.h"
+#include "shown_window.h"
+#include "sprites/ui/animation_preview.h"
+#include "sprites/ui/preview_view.h"
 
 namespace kelvara::testing {
 
-// The main window shown and active, with the view's menu at hand. Qt's file dialogs and message
-// boxes are answered as soon as one is up: a file dialog with answer (cancelled when it is
-// empty), a message box with OK, keeping what the last one said.
-struct ShownMainWindow : EditorFixture {
-    QString answer;
-    int file_dialogs = 0;
-    QString file_dialog_title, box_title, box_text;
-    QTimer answerer;
+// The animation preview beside the shown main window, on a clock the test steps.
+struct Preview : ShownMainWindow {
+    std::int64_t now = 0;
+    sprites::AnimationPreview* p = nullptr;
 
-    void SetUp() override {
-        w.show();
-        w.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-        QObject::connect(&answerer, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-                ++file_dialogs;
-                file_dialog_title = files->windowTitle();
-                files->selectFile(answer);
-                // accept() is public in QDialog, protected in QFileDialog.
-                answer.isEmpty() ? files->reject() : static_cast<QDialog*>(files)->accept();
-            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                box_title = box->windowTitle();
-                box_text = box->text();
-                box->accept();
-            }
-        });
-        answerer.start(5);
+    // Opened from the view's menu as the user opens it, then walk from its start on our clock.
+    void open() {
+        use_menu(Qt::Key_A);
+        p = w.findChild<sprites::AnimationPreview*>(QStringLiteral("animation_preview"));
+        ASSERT_NE(p, nullptr);
+        p->set_clock([this] { return now; });
+        p->play_animation("walk");
     }
-    // Chooses an item of the view's menu by its access key.
-    void use_menu(Qt::Key item) {
-        QTest::mouseClick(w.windowHandle(), Qt::RightButton, {},
-                          ui.character_view->mapTo(&w, QPoint(9, 9)));
-        QTest::keyClick(QApplication::activePopupWidget(), item);
-        w.activateWindow();  // offscreen, a closed popup leaves no window active
+    void at(std::int64_t ms) {
+        now = ms;
+        p->tick();
+    }
+    void click(const char* name) { control<QAbstractButton>(p, name)->click(); }
+    void choose(const char* animation) {
+        auto* list = control<QTreeWidget>(p, "animation_list");
+        list->setCurrentItem(list->findItems(QLatin1String(animation), Qt::MatchExactly)[0]);
+    }
+    QImage view_picture() {
+        auto* view = control<sprites::PreviewView>(p, "preview_view");
+        return view->grab(view->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
     }
     // Runs kelvara-render on the window's character, saved as NAME.txt; the arguments follow
     // the file's name. Whether it succeeded.
