@@ -1,11 +1,62 @@
 // The animation preview beside the real main window, on a clock the test steps: what it opens on,
-// how it follows the character and dialogs, its options, and its GIF.
+// how it follows the character and dialogs, its options; and what the window writes, its GIF and
+// the sprite set, held against the command line's own.
+#include <QDirIterator>
 #include <QRadioButton>
+#include <QTreeWidget>
+#include <map>
 
-#include "preview_fixture.h"
+#include "cli.h"
+#include "dialog_access.h"
+#include "export/parameter_file.h"
+#include "export_test_support.h"
+#include "shown_window.h"
+#include "sprites/ui/animation_preview.h"
+#include "sprites/ui/preview_view.h"
 
 namespace kelvara::testing {
 namespace {
+
+// The animation preview beside the shown main window, on a clock the test steps.
+struct Preview : ShownMainWindow {
+    std::int64_t now = 0;
+    sprites::AnimationPreview* p = nullptr;
+
+    // Opened from the view's menu as the user opens it, then walk from its start on our clock.
+    void open() {
+        use_menu(Qt::Key_A);
+        p = w.findChild<sprites::AnimationPreview*>(QStringLiteral("animation_preview"));
+        ASSERT_NE(p, nullptr);
+        p->set_clock([this] { return now; });
+        p->play_animation("walk");
+    }
+    void at(std::int64_t ms) {
+        now = ms;
+        p->tick();
+    }
+    void click(const char* name) { control<QAbstractButton>(p, name)->click(); }
+    void choose(const char* animation) {
+        auto* list = control<QTreeWidget>(p, "animation_list");
+        list->setCurrentItem(list->findItems(QLatin1String(animation), Qt::MatchExactly)[0]);
+    }
+    QImage view_picture() {
+        auto* view = control<sprites::PreviewView>(p, "preview_view");
+        return view->grab(view->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    // Runs kelvara-render on the window's character, saved as NAME.txt; the arguments follow
+    // the file's name. Whether it succeeded.
+    bool command(const QString& name, const QString& command, const QStringList& arguments) {
+        QFile txt(name + QStringLiteral(".txt"));
+        if (!txt.open(QIODevice::WriteOnly)) return false;
+        txt.write(*parameter_file(QFileInfo(name).fileName(), w.state()));
+        txt.close();
+        QString said;
+        QTextStream out(&said), err(&said);
+        const int status = cli::run(QStringList{command, txt.fileName()} + arguments, out, err);
+        EXPECT_EQ(status, cli::exit_ok) << said.toStdString();
+        return status == cli::exit_ok;
+    }
+};
 
 // The pose as the pipeline draws it for the character, see-through around it, pixel for pixel.
 bool shows(const QImage& sprite, const EditorState& character, int pose) {
@@ -154,6 +205,53 @@ TEST_F(Preview, ClosingLosesNothing) {
     EXPECT_EQ(p->playback().cell(), 13);
     EXPECT_TRUE(shows(p->shown_sprite(), w.state(), 13));
     EXPECT_EQ(w.draw_count(), draws + 1);
+}
+
+// Every file under folder by its path inside it, with its bytes.
+std::map<QString, QByteArray> files_under(const QString& folder) {
+    std::map<QString, QByteArray> files;
+    for (QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QString path = it.next();
+        files[QDir(folder).relativeFilePath(path)] = read_all(path);
+    }
+    return files;
+}
+
+// From the view's menu and the preview's button: `kelvara-render bundle hero.txt --transparent`
+// for the window's character saved as hero.txt, file for file and byte for byte. A failure is
+// reported by its file and leaves the folder as it was.
+TEST_F(Preview, TheSpriteSetIsTheCommandsBundleForTheWindowsCharacter) {
+    QTemporaryDir dir;
+    ui.hair_color->setValue(30);
+    ui.face_type->setValue(250);
+    ui.body_c_option_b[0]->click();
+    ui.size_button[1]->click();  // how the window shows it, not what the set holds
+    ASSERT_TRUE(
+        command(dir.filePath("hero"), "bundle", {"--transparent", "-o", dir.filePath("cli/hero")}));
+    const std::map<QString, QByteArray> expected = files_under(dir.filePath("cli/hero"));
+    ASSERT_EQ(expected.size(), 41u);
+
+    answer = dir.filePath(QStringLiteral("menu/hero"));
+    ASSERT_TRUE(QDir().mkpath(answer));
+    use_menu(Qt::Key_E);
+    EXPECT_EQ(file_dialog_title, QStringLiteral("スプライトセット書き出し"));
+    EXPECT_TRUE(files_under(answer) == expected);
+
+    open();
+    answer = dir.filePath(QStringLiteral("preview/hero"));
+    ASSERT_TRUE(QDir().mkpath(answer));
+    click("export_button");
+    EXPECT_TRUE(files_under(answer) == expected);
+    EXPECT_EQ(file_dialogs, 2);
+    EXPECT_TRUE(box_title.isEmpty());
+
+    answer = dir.filePath(QStringLiteral("blocked/hero"));
+    ASSERT_TRUE(QDir().mkpath(answer + QStringLiteral("/hero.json")));  // in the file's place
+    use_menu(Qt::Key_E);
+    EXPECT_EQ(box_title, QStringLiteral("えらー"));
+    EXPECT_TRUE(box_text.contains(QStringLiteral("hero.json")));
+    EXPECT_EQ(entries(answer), QStringList{QStringLiteral("hero.json")});
 }
 
 }  // namespace
