@@ -46,13 +46,11 @@ struct Preview : ShownMainWindow {
     // Runs kelvara-render on the window's character, saved as NAME.txt; the arguments follow
     // the file's name. Whether it succeeded.
     bool command(const QString& name, const QString& command, const QStringList& arguments) {
-        QFile txt(name + QStringLiteral(".txt"));
-        if (!txt.open(QIODevice::WriteOnly)) return false;
-        txt.write(*parameter_file(QFileInfo(name).fileName(), w.state()));
-        txt.close();
+        const QString txt = name + QStringLiteral(".txt");
+        if (!write_all(txt, *parameter_file(QFileInfo(name).fileName(), w.state()))) return false;
         QString said;
         QTextStream out(&said), err(&said);
-        const int status = cli::run(QStringList{command, txt.fileName()} + arguments, out, err);
+        const int status = cli::run(QStringList{command, txt} + arguments, out, err);
         EXPECT_EQ(status, cli::exit_ok) << said.toStdString();
         return status == cli::exit_ok;
     }
