@@ -30,7 +30,6 @@ TEST(AnimationPlayback, FramesShowForTheCatalogueTimeInPlayedOrder) {
         AnimationPlayback p;
         p.start(*catalogue::find_animation(c.name), 0);
         p.set_speed(c.speed, 0);
-        EXPECT_EQ(p.animation().loops(), c.loops) << c.name;
         std::vector<int> shown, expected;
         for (int t = 0; t < static_cast<int>(c.order.size()) * c.ms; ++t) {
             p.advance(t);  // the clock read every millisecond

@@ -1,27 +1,31 @@
 // The animation preview beside the real main window, on a clock the test steps: what it opens on,
-// how it follows the character and dialogs, its options, and its GIF.
-#include <QFile>
+// how it follows the character and dialogs, its options; and what the window writes, its GIF and
+// the sprite set, held against the command line's own.
+#include <QDirIterator>
 #include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTreeWidget>
+#include <map>
 
-#include "preview_fixture.h"
+#include "cli.h"
+#include "dialog_access.h"
+#include "export/parameter_file.h"
+#include "export_test_support.h"
+#include "shown_window.h"
 #include "sprites/ui/animation_preview.h"
 #include "sprites/ui/preview_view.h"
 
 namespace kelvara::testing {
 namespace {
 
-using sprites::AnimationPreview;
-
+// The animation preview beside the shown main window, on a clock the test steps.
 struct Preview : ShownMainWindow {
     std::int64_t now = 0;
-    AnimationPreview* p = nullptr;
+    sprites::AnimationPreview* p = nullptr;
 
     // Opened from the view's menu as the user opens it, then walk from its start on our clock.
     void open() {
         use_menu(Qt::Key_A);
-        p = w.findChild<AnimationPreview*>(QStringLiteral("animation_preview"));
+        p = w.findChild<sprites::AnimationPreview*>(QStringLiteral("animation_preview"));
         ASSERT_NE(p, nullptr);
         p->set_clock([this] { return now; });
         p->play_animation("walk");
@@ -30,18 +34,25 @@ struct Preview : ShownMainWindow {
         now = ms;
         p->tick();
     }
-    void click(const QString& name) {
-        auto* b = p->findChild<QAbstractButton*>(name);
-        ASSERT_NE(b, nullptr) << name.toStdString();
-        b->click();
-    }
+    void click(const char* name) { control<QAbstractButton>(p, name)->click(); }
     void choose(const char* animation) {
-        auto* list = p->findChild<QTreeWidget*>(QStringLiteral("animation_list"));
+        auto* list = control<QTreeWidget>(p, "animation_list");
         list->setCurrentItem(list->findItems(QLatin1String(animation), Qt::MatchExactly)[0]);
     }
     QImage view_picture() {
-        auto* view = p->findChild<sprites::PreviewView*>(QStringLiteral("preview_view"));
+        auto* view = control<sprites::PreviewView>(p, "preview_view");
         return view->grab(view->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    // Runs kelvara-render on the window's character, saved as NAME.txt; the arguments follow
+    // the file's name. Whether it succeeded.
+    bool command(const QString& name, const QString& command, const QStringList& arguments) {
+        const QString txt = name + QStringLiteral(".txt");
+        if (!write_all(txt, *parameter_file(QFileInfo(name).fileName(), w.state()))) return false;
+        QString said;
+        QTextStream out(&said), err(&said);
+        const int status = cli::run(QStringList{command, txt} + arguments, out, err);
+        EXPECT_EQ(status, cli::exit_ok) << said.toStdString();
+        return status == cli::exit_ok;
     }
 };
 
@@ -67,10 +78,10 @@ TEST_F(Preview, OpensAsAToolWindowPlayingWalkAtTheMainWindowsSizeAndPlaysTheList
     open();
     EXPECT_EQ(p->windowType(), Qt::Tool);
     EXPECT_EQ(p->windowTitle(), QStringLiteral("アニメーション"));
-    EXPECT_TRUE(p->findChild<QRadioButton*>(QStringLiteral("size_button(1)"))->isChecked());
-    EXPECT_TRUE(p->findChild<QRadioButton*>(QStringLiteral("ground_button(1)"))->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(p, "size_button", 1)->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(p, "ground_button", 1)->isChecked());
     EXPECT_TRUE(takes_input());
-    auto* list = p->findChild<QTreeWidget*>(QStringLiteral("animation_list"));
+    auto* list = control<QTreeWidget>(p, "animation_list");
     EXPECT_EQ(list->currentItem()->text(0), QStringLiteral("walk"));
     QStringList rows;  // name, frames as played, looping or once
     for (const int r : {1, 3, 13})
@@ -79,16 +90,16 @@ TEST_F(Preview, OpensAsAToolWindowPlayingWalkAtTheMainWindowsSizeAndPlaysTheList
     EXPECT_EQ(rows, QStringList({"walk8ループ", "jump61回", "dizzy4ループ"}));
 
     choose("dizzy");
-    click(QStringLiteral("speed_button(2)"));  // twice as fast: 100 ms a frame
-    at(300);
-    EXPECT_EQ(p->playback().cell(), 17) << "on the way back";
+    click("speed_button(2)");  // twice as fast: 100 ms a frame
+    at(250);
+    EXPECT_EQ(p->playback().cell(), 18) << "the third frame, not 17 at normal speed";
     // Played once, throw stops on its last frame; the play button plays it again.
     choose("throw");
     at(1000);
     EXPECT_EQ(p->playback().cell(), 59);
-    click(QStringLiteral("play_button"));
+    click("play_button");
     EXPECT_EQ(p->playback().cell(), 57);
-    click(QStringLiteral("step_button"));
+    click("step_button");
     EXPECT_EQ(p->playback().cell(), 58);
     EXPECT_FALSE(p->playback().playing());
 }
@@ -111,32 +122,29 @@ TEST_F(Preview, TheFrameOnScreenChangesWithTheCharacterAtOnceWithoutRestarting) 
     }
 }
 
-// The width of what differs from the corner's colour in the picture.
-int sprite_width(const QImage& picture) {
-    int left = picture.width(), right = 0;
+// How many pixels of the picture differ from its corner's colour.
+int drawn_pixels(const QImage& picture) {
+    int drawn = 0;
     for (int y = 0; y < picture.height(); ++y) {
-        for (int x = 0; x < picture.width(); ++x) {
-            if (picture.pixel(x, y) == picture.pixel(0, 0)) continue;
-            left = std::min(left, x);
-            right = std::max(right, x);
-        }
+        for (int x = 0; x < picture.width(); ++x)
+            drawn += picture.pixel(x, y) != picture.pixel(0, 0);
     }
-    return right - left + 1;
+    return drawn;
 }
 
 TEST_F(Preview, SizesAndGroundsAndADialogThatHoldsTheAnimation) {
     open();
-    click(QStringLiteral("ground_button(0)"));
+    click("ground_button(0)");
     EXPECT_EQ(view_picture().pixel(0, 0), qRgb(212, 208, 200));  // the main window's grey
-    click(QStringLiteral("size_button(0)"));
-    const int width_1 = sprite_width(view_picture());
-    click(QStringLiteral("size_button(2)"));
-    EXPECT_EQ(sprite_width(view_picture()), 3 * width_1);
+    click("size_button(0)");
+    const int drawn_1 = drawn_pixels(view_picture());
+    click("size_button(2)");
+    EXPECT_EQ(drawn_pixels(view_picture()), 9 * drawn_1);
     // A dialog holds the animation; its white shows, as in the main window, once it is gone.
     at(50);
     ui.m_backcolor->trigger();
     EXPECT_TRUE(p->playback().held());
-    w.open_dialog_window()->findChild<QRadioButton*>(QStringLiteral("select_bkcolor(2)"))->click();
+    control<QRadioButton>(w.open_dialog_window(), "select_bkcolor", 2)->click();
     at(5000);
     w.open_dialog_window()->close();
     EXPECT_EQ(view_picture().pixel(0, 0), qRgb(255, 255, 255));
@@ -145,7 +153,7 @@ TEST_F(Preview, SizesAndGroundsAndADialogThatHoldsTheAnimation) {
     at(5070);
     EXPECT_EQ(p->playback().cell(), 5);
     // Squares of 8 pixels from the view's corner.
-    click(QStringLiteral("ground_button(1)"));
+    click("ground_button(1)");
     const QImage board = view_picture();
     for (int x = 0; x < 24; ++x) {
         EXPECT_EQ(board.pixel(x, 0), x / 8 == 1 ? qRgb(204, 204, 204) : qRgb(255, 255, 255)) << x;
@@ -160,25 +168,24 @@ TEST_F(Preview, TheGifIsTheAnimationAsItShows) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("cli")));
     open();
     choose("dizzy");
-    for (const bool checkerboard : {true, false}) {
-        click(QString::fromLatin1(checkerboard ? "ground_button(1)" : "ground_button(0)"));
-        click(QString::fromLatin1(checkerboard ? "size_button(1)" : "size_button(0)"));
-        const QString name = QString::fromLatin1(checkerboard ? "board" : "grey");
-        answer = dir.filePath(name);
-        const QString by_command =
-            dir.filePath(QStringLiteral("cli/") + name + QStringLiteral(".gif"));
-        click(QStringLiteral("gif_button"));  // the dialog adds the ending
+    const struct {
+        const char *ground, *size, *name;
+        QStringList options;
+    } cases[] = {{"ground_button(1)", "size_button(1)", "board", {"--scale", "2", "--transparent"}},
+                 {"ground_button(0)", "size_button(0)", "grey", {}}};
+    for (const auto& c : cases) {
+        click(c.ground);
+        click(c.size);
+        answer = dir.filePath(QLatin1String(c.name));
+        const QString by_command = dir.filePath(QStringLiteral("cli/%1.gif").arg(c.name));
+        click("gif_button");  // the dialog adds the ending
         EXPECT_EQ(file_dialog_title, QStringLiteral("GIF保存"));
-        ASSERT_TRUE(command(
-            answer, "animate",
-            QStringList{"--animation", "dizzy", "-o", by_command} +
-                (checkerboard ? QStringList{"--scale", "2", "--transparent"} : QStringList{})));
-        QFile written(answer + QStringLiteral(".gif")), expected(by_command);
-        ASSERT_TRUE(written.open(QIODevice::ReadOnly) && expected.open(QIODevice::ReadOnly));
-        EXPECT_EQ(written.readAll(), expected.readAll()) << checkerboard;
+        ASSERT_TRUE(command(answer, "animate",
+                            QStringList{"--animation", "dizzy", "-o", by_command} + c.options));
+        EXPECT_EQ(read_all(answer + QStringLiteral(".gif")), read_all(by_command)) << c.name;
     }
     answer = dir.filePath(QStringLiteral("gone/walk.gif"));
-    click(QStringLiteral("gif_button"));
+    click("gif_button");
     EXPECT_EQ(box_title, QStringLiteral("えらー"));
     EXPECT_TRUE(box_text.contains(QStringLiteral("walk.gif")));
 }
@@ -186,16 +193,63 @@ TEST_F(Preview, TheGifIsTheAnimationAsItShows) {
 TEST_F(Preview, ClosingLosesNothing) {
     open();
     choose("run");
-    click(QStringLiteral("step_button"));
+    click("step_button");
     const int draws = w.draw_count();
     p->close();
     EXPECT_TRUE(p->playback().held());
     ui.hair_color->setValue(40);  // shown when it opens again
     w.m_animation_Click();
-    EXPECT_EQ(w.findChildren<AnimationPreview*>().size(), 1);
+    EXPECT_EQ(w.findChildren<sprites::AnimationPreview*>().size(), 1);
     EXPECT_EQ(p->playback().cell(), 13);
     EXPECT_TRUE(shows(p->shown_sprite(), w.state(), 13));
     EXPECT_EQ(w.draw_count(), draws + 1);
+}
+
+// Every file under folder by its path inside it, with its bytes.
+std::map<QString, QByteArray> files_under(const QString& folder) {
+    std::map<QString, QByteArray> files;
+    for (QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QString path = it.next();
+        files[QDir(folder).relativeFilePath(path)] = read_all(path);
+    }
+    return files;
+}
+
+// From the view's menu and the preview's button: `kelvara-render bundle hero.txt --transparent`
+// for the window's character saved as hero.txt, file for file and byte for byte. A failure is
+// reported by its file and leaves the folder as it was.
+TEST_F(Preview, TheSpriteSetIsTheCommandsBundleForTheWindowsCharacter) {
+    QTemporaryDir dir;
+    ui.hair_color->setValue(30);
+    ui.face_type->setValue(250);
+    ui.body_c_option_b[0]->click();
+    ui.size_button[1]->click();  // how the window shows it, not what the set holds
+    ASSERT_TRUE(
+        command(dir.filePath("hero"), "bundle", {"--transparent", "-o", dir.filePath("cli/hero")}));
+    const std::map<QString, QByteArray> expected = files_under(dir.filePath("cli/hero"));
+    ASSERT_EQ(expected.size(), 41u);
+
+    answer = dir.filePath(QStringLiteral("menu/hero"));
+    ASSERT_TRUE(QDir().mkpath(answer));
+    use_menu(Qt::Key_E);
+    EXPECT_EQ(file_dialog_title, QStringLiteral("スプライトセット書き出し"));
+    EXPECT_TRUE(files_under(answer) == expected);
+
+    open();
+    answer = dir.filePath(QStringLiteral("preview/hero"));
+    ASSERT_TRUE(QDir().mkpath(answer));
+    click("export_button");
+    EXPECT_TRUE(files_under(answer) == expected);
+    EXPECT_EQ(file_dialogs, 2);
+    EXPECT_TRUE(box_title.isEmpty());
+
+    answer = dir.filePath(QStringLiteral("blocked/hero"));
+    ASSERT_TRUE(QDir().mkpath(answer + QStringLiteral("/hero.json")));  // in the file's place
+    use_menu(Qt::Key_E);
+    EXPECT_EQ(box_title, QStringLiteral("えらー"));
+    EXPECT_TRUE(box_text.contains(QStringLiteral("hero.json")));
+    EXPECT_EQ(entries(answer), QStringList{QStringLiteral("hero.json")});
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "dialogs/index_dialog.h"
 #include "dialogs/version_dialog.h"
 #include "editor_fixture.h"
+#include "export/export_image.h"
 #include "random/ui/random_dialog.h"
 #include "save_dialog_support.h"
 
@@ -43,76 +44,73 @@ struct Dialogs : EditorFixture {
 
 TEST_F(Dialogs, RandomSettingsFirstOpeningShowsTheStartUpFlags) {
     auto* d = open_from<Random_Dialog>(ui.m_random);
-    const RandomDialogControls c(d);
     EXPECT_EQ(d->windowTitle(), QStringLiteral("ランダム設定"));
     EXPECT_EQ(d->size(), QSize(299, 175));
     EXPECT_EQ(client_rect(d, "accessory_chk"), QRect(96, 40, 121, 17));
     EXPECT_EQ(client_rect(d, "OKButton"), QRect(112, 144, 73, 25));
     std::vector<bool> checked;
-    for (QCheckBox* b :
-         {c.box(RandomItem::face), c.box(RandomItem::hair), c.box(RandomItem::hair_color),
-          c.box(RandomItem::eye_color), c.box(RandomItem::pose), c.box(RandomItem::cloth_color),
-          c.box(RandomItem::pants_color), c.box(RandomItem::line_color),
-          c.box(RandomItem::body_color), c.box(RandomItem::accessory_color)}) {
-        checked.push_back(b->isChecked());
+    for (RandomItem item :
+         {RandomItem::face, RandomItem::hair, RandomItem::hair_color, RandomItem::eye_color,
+          RandomItem::pose, RandomItem::cloth_color, RandomItem::pants_color,
+          RandomItem::line_color, RandomItem::body_color, RandomItem::accessory_color}) {
+        checked.push_back(random_box(d, item)->isChecked());
     }
     EXPECT_EQ(checked,
               (std::vector<bool>{true, true, true, false, false, true, true, true, false, false}));
-    EXPECT_TRUE(c.box(RandomItem::face)->isEnabled());
-    c.OKButton->click();
+    EXPECT_TRUE(random_box(d, RandomItem::face)->isEnabled());
+    control(d, "OKButton")->click();
     expect_closed();
 }
 
 TEST_F(Dialogs, RandomSettingsClickCountsAtOnceAndSurvivesTheCloseBox) {
     auto* d = open_from<Random_Dialog>(ui.m_random);
-    RandomDialogControls(d).box(RandomItem::hair_color)->click();
+    random_box(d, RandomItem::hair_color)->click();
     EXPECT_EQ(w.state().rnd_hair_color_flg, 0) << "in force before OK";
-    RandomDialogControls(d).box(RandomItem::eye_color)->click();
+    random_box(d, RandomItem::eye_color)->click();
     EXPECT_EQ(w.state().rnd_eye_color_flg, 1);
     d->close();
     expect_closed();
     d = open_from<Random_Dialog>(ui.m_random);
-    const RandomDialogControls c(d);
-    EXPECT_FALSE(c.box(RandomItem::hair_color)->isChecked());
-    EXPECT_TRUE(c.box(RandomItem::eye_color)->isChecked());
+    EXPECT_FALSE(random_box(d, RandomItem::hair_color)->isChecked());
+    EXPECT_TRUE(random_box(d, RandomItem::eye_color)->isChecked());
     // Esc does nothing here: there is no cancel button.
     QTest::keyClick(d, Qt::Key_Escape);
     EXPECT_EQ(w.open_dialog_window(), d);
-    c.OKButton->click();
+    control(d, "OKButton")->click();
     expect_closed();
 }
 
 TEST_F(Dialogs, RandomSettingsLockFaceAndHairOnDamagePoses) {
     ui.type_button[1]->click();
-    RandomDialogControls c(open_from<Random_Dialog>(ui.m_random));
-    EXPECT_FALSE(c.box(RandomItem::face)->isEnabled());
-    EXPECT_FALSE(c.box(RandomItem::hair)->isEnabled());
-    EXPECT_TRUE(c.box(RandomItem::face)->isChecked());
-    c.OKButton->click();
+    auto* d = open_from<Random_Dialog>(ui.m_random);
+    EXPECT_FALSE(random_box(d, RandomItem::face)->isEnabled());
+    EXPECT_FALSE(random_box(d, RandomItem::hair)->isEnabled());
+    EXPECT_TRUE(random_box(d, RandomItem::face)->isChecked());
+    control(d, "OKButton")->click();
     ui.type_button[0]->click();
-    c = RandomDialogControls(open_from<Random_Dialog>(ui.m_random));
-    EXPECT_TRUE(c.box(RandomItem::face)->isEnabled());
-    c.OKButton->click();
+    d = open_from<Random_Dialog>(ui.m_random);
+    EXPECT_TRUE(random_box(d, RandomItem::face)->isEnabled());
+    control(d, "OKButton")->click();
 }
 
 // --- background colour ---
 
 TEST_F(Dialogs, BackgroundStartsOnGreyWithTheGreySwatch) {
     auto* d = open_from<Back_Color_Dialog>(ui.m_backcolor);
-    const BackColorDialogControls c(d);
     EXPECT_EQ(d->windowTitle(), QStringLiteral("背景色"));
     EXPECT_EQ(d->size(), QSize(152, 145));
-    EXPECT_TRUE(c.select_bkcolor[1]->isChecked());
-    EXPECT_EQ(c.Label2->palette().color(QPalette::Window), QColor(212, 208, 200));
+    EXPECT_TRUE(control<QRadioButton>(d, "select_bkcolor", 1)->isChecked());
+    EXPECT_EQ(control<QLabel>(d, "Label2")->palette().color(QPalette::Window),
+              QColor(212, 208, 200));
     EXPECT_EQ(client_rect(d, "select_bkcolor(0)"), QRect(16, 56, 65, 17));
-    c.ok_btn->click();
+    control(d, "ok_btn")->click();
     expect_closed();
 }
 
 TEST_F(Dialogs, BackgroundClickStoresAtOnceAndRedrawsOnlyOnClosing) {
     auto* d = open_from<Back_Color_Dialog>(ui.m_backcolor);
     const Surface before = w.workspace().character_view;
-    int draws = draws_during([&] { BackColorDialogControls(d).select_bkcolor[2]->click(); });
+    int draws = draws_during([&] { control<QRadioButton>(d, "select_bkcolor", 2)->click(); });
     EXPECT_EQ(draws, 0);
     EXPECT_EQ(w.state().back_color, RGB(255, 255, 255));
     EXPECT_EQ(w.workspace().character_view, before);
@@ -121,20 +119,20 @@ TEST_F(Dialogs, BackgroundClickStoresAtOnceAndRedrawsOnlyOnClosing) {
     expect_closed();
     EXPECT_EQ(w.workspace().character_view.GetPixel(263, 263), RGB(255, 255, 255));
 
-    const BackColorDialogControls c(open_from<Back_Color_Dialog>(ui.m_backcolor));
-    EXPECT_TRUE(c.select_bkcolor[2]->isChecked());
-    c.select_bkcolor[0]->click();
-    c.select_bkcolor[1]->click();
-    c.ok_btn->click();
+    d = open_from<Back_Color_Dialog>(ui.m_backcolor);
+    EXPECT_TRUE(control<QRadioButton>(d, "select_bkcolor", 2)->isChecked());
+    control<QRadioButton>(d, "select_bkcolor", 0)->click();
+    control<QRadioButton>(d, "select_bkcolor", 1)->click();
+    control(d, "ok_btn")->click();
     EXPECT_EQ(w.state().back_color, RGB(212, 208, 200));
 }
 
 TEST_F(Dialogs, BackgroundOfAnotherColourFallsBackToTheGreyOption) {
     w.set_back_color(RGB(1, 2, 3));
-    const BackColorDialogControls c(open_from<Back_Color_Dialog>(ui.m_backcolor));
-    EXPECT_TRUE(c.select_bkcolor[1]->isChecked());
+    auto* d = open_from<Back_Color_Dialog>(ui.m_backcolor);
+    EXPECT_TRUE(control<QRadioButton>(d, "select_bkcolor", 1)->isChecked());
     EXPECT_EQ(w.state().back_color, RGB(1, 2, 3)) << "loading changes nothing";
-    c.ok_btn->click();
+    control(d, "ok_btn")->click();
 }
 
 // --- saving ---
@@ -150,47 +148,40 @@ TEST_F(SaveItem, BuildsTheDialogFromTheWindowsSpriteBackgroundAndSelection) {
     ui.m_save->trigger();
     auto* d = qobject_cast<Save_Dialog*>(w.open_dialog_window());
     ASSERT_NE(d, nullptr);
-    const Surface& pre_pic = w.workspace().pre_pic;
-    for (int y = 0; y < 63; ++y) {
-        for (int x = 0; x < 63; ++x) {
-            const Colour expected =
-                (x < 60 && y < 60) ? pre_pic.GetPixel(x + 4, y + 4) : RGB(255, 255, 255);
-            ASSERT_EQ(d->picture().GetPixel(x, y), expected) << x << "," << y;
-        }
-    }
+    EXPECT_EQ(d->picture(), export_image(w.workspace().pre_pic, RGB(255, 255, 255)));
     control<QLineEdit>(d, "SaveName")->setText(QStringLiteral("wired"));
-    control<QPushButton>(d, "OKButton")->click();
-    const QStringList lines =
-        decode_cp932(read_all(file(QStringLiteral("wired.txt")))).split(QStringLiteral("\r\n"));
-    ASSERT_GT(lines.size(), 2);
-    EXPECT_EQ(lines[2], QStringLiteral("123\t : 顔"));
+    control(d, "OKButton")->click();
+    EXPECT_TRUE(decode_cp932(read_all(file(QStringLiteral("wired.txt"))))
+                    .contains(QStringLiteral("\r\n123\t : 顔\r\n")));
 }
 
 // --- index ---
 
 TEST_F(Dialogs, IndexRowsShowTheirRangesAndJumpNumbers) {
     auto* d = open_from<Index_Dialog>(ui.m_index);
-    const IndexDialogControls c(d);
     EXPECT_EQ(d->windowTitle(), QStringLiteral("索引"));
     EXPECT_EQ(d->size(), QSize(256, 341));
-    EXPECT_EQ(c.range_label[0]->text(), QStringLiteral("0 - 38"));
-    EXPECT_EQ(c.range_label[11]->text(), QStringLiteral("639 - 675"));
-    EXPECT_EQ(c.jump_button[2]->text(), QStringLiteral("207 へ"));
+    EXPECT_EQ(control<QLabel>(d, "Label14")->text(), QStringLiteral("0 - 38"));
+    EXPECT_EQ(control<QLabel>(d, "Label26")->text(), QStringLiteral("639 - 675"));
+    EXPECT_EQ(control(d, "jump_button", 2)->text(), QStringLiteral("207 へ"));
     EXPECT_EQ(client_rect(d, "jump_button(11)"), QRect(200, 24 + 24 * 11, 49, 17));
     EXPECT_EQ(client_rect(d, "Label26"), QRect(128, 24 + 24 * 11, 65, 17));
-    for (QLabel* l : c.group_label) {
-        EXPECT_FALSE(l->text().isEmpty());
-        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), 113 - 2);
+    // The group names, top to bottom.
+    for (const char* name : {"Label13", "Label1", "Label3", "Label6", "Label5", "Label7", "Label8",
+                             "Label9", "Label10", "Label11", "Label12", "Label25"}) {
+        const QLabel* l = control<QLabel>(d, name);
+        EXPECT_FALSE(l->text().isEmpty()) << name;
+        EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), 113 - 2) << name;
     }
-    c.CancelButton->click();
+    control(d, "CancelButton")->click();
     expect_closed();
 }
 
 TEST_F(Dialogs, IndexJumpSetsFaceAndHairDrawsOnceAndCloses) {
     ui.face_type->setValue(3);
     ui.hair_type->setValue(5);
-    const IndexDialogControls c(open_from<Index_Dialog>(ui.m_index));
-    EXPECT_EQ(draws_during([&] { c.jump_button[11]->click(); }), 1);
+    auto* d = open_from<Index_Dialog>(ui.m_index);
+    EXPECT_EQ(draws_during([&] { control(d, "jump_button", 11)->click(); }), 1);
     EXPECT_EQ(ui.face_type->value(), 639);
     EXPECT_EQ(ui.hair_type->value(), 639);
     EXPECT_EQ(ui.dbg_hair_num[0]->text(), QStringLiteral("639"));
@@ -201,8 +192,8 @@ TEST_F(Dialogs, IndexJumpSetsFaceAndHairDrawsOnceAndCloses) {
 TEST_F(Dialogs, IndexJumpOnDamagePosesOnlyCloses) {
     ui.type_button[1]->click();
     const Surface before = w.workspace().pre_pic;
-    const IndexDialogControls c(open_from<Index_Dialog>(ui.m_index));
-    EXPECT_EQ(draws_during([&] { c.jump_button[4]->click(); }), 0);
+    auto* d = open_from<Index_Dialog>(ui.m_index);
+    EXPECT_EQ(draws_during([&] { control(d, "jump_button", 4)->click(); }), 0);
     EXPECT_EQ(ui.face_type->value(), 0);
     EXPECT_EQ(w.workspace().pre_pic, before);
     expect_closed();
@@ -212,17 +203,16 @@ TEST_F(Dialogs, IndexJumpOnDamagePosesOnlyCloses) {
 
 TEST_F(Dialogs, AboutShowsTitleVersionAndPicture) {
     auto* d = open_from<VersionDialog>(ui.m_version);
-    const VersionDialogControls c(d);
     EXPECT_EQ(d->windowTitle(), QStringLiteral("Kelvaraのﾊﾞｰｼﾞｮﾝ情報"));
-    EXPECT_EQ(c.lblTitle->text(), QStringLiteral("Kelvara"));
-    EXPECT_EQ(c.lblVersion->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 3.0.0"));
-    EXPECT_EQ(c.Label1->text(), QStringLiteral("Vantrel本部"));
+    EXPECT_EQ(control<QLabel>(d, "lblTitle")->text(), QStringLiteral("Kelvara"));
+    EXPECT_EQ(control<QLabel>(d, "lblVersion")->text(), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 3.0.0"));
+    EXPECT_EQ(control<QLabel>(d, "Label1")->text(), QStringLiteral("Vantrel本部"));
     EXPECT_EQ(d->size(), QSize(248, 109));
-    const QImage picture = c.picIcon->pixmap().toImage();
+    const QImage picture = control<QLabel>(d, "picIcon")->pixmap().toImage();
     ASSERT_EQ(picture.size(), QSize(46, 64));
     EXPECT_TRUE(picture.hasAlphaChannel());
     EXPECT_EQ(qAlpha(picture.pixel(0, 0)), 0) << "the background is transparent";
-    c.cmdOK->click();
+    control(d, "cmdOK")->click();
     expect_closed();
 }
 

@@ -1,12 +1,11 @@
 #pragma once
 
 #include <QFileDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 
-#include "cli.h"
 #include "editor_fixture.h"
-#include "export/parameter_file.h"
 
 namespace kelvara::testing {
 
@@ -39,25 +38,17 @@ struct ShownMainWindow : EditorFixture {
         });
         answerer.start(5);
     }
-    // Chooses an item of the view's menu by its access key.
-    void use_menu(Qt::Key item) {
+    static QMenu* menu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+    void right_click() {
         QTest::mouseClick(w.windowHandle(), Qt::RightButton, {},
                           ui.character_view->mapTo(&w, QPoint(9, 9)));
-        QTest::keyClick(QApplication::activePopupWidget(), item);
-        w.activateWindow();  // offscreen, a closed popup leaves no window active
     }
-    // Runs kelvara-render on the window's character, saved as NAME.txt; the arguments follow
-    // the file's name. Whether it succeeded.
-    bool command(const QString& name, const QString& command, const QStringList& arguments) {
-        QFile txt(name + QStringLiteral(".txt"));
-        if (!txt.open(QIODevice::WriteOnly)) return false;
-        txt.write(*parameter_file(QFileInfo(name).fileName(), w.state()));
-        txt.close();
-        QString said;
-        QTextStream out(&said), err(&said);
-        const int status = cli::run(QStringList{command, txt.fileName()} + arguments, out, err);
-        EXPECT_EQ(status, cli::exit_ok) << said.toStdString();
-        return status == cli::exit_ok;
+    void keys(const char* keys) { QTest::keySequence(w.windowHandle(), QKeySequence(keys)); }
+    // Chooses an item of the view's menu by its access key.
+    void use_menu(Qt::Key item) {
+        right_click();
+        QTest::keyClick(menu(), item);
+        w.activateWindow();  // offscreen, a closed popup leaves no window active
     }
 };
 
