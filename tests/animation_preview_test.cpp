@@ -78,6 +78,8 @@ TEST_F(Preview, OpensAsAToolWindowPlayingWalkAtTheMainWindowsSizeAndPlaysTheList
     open();
     EXPECT_EQ(p->windowType(), Qt::Tool);
     EXPECT_EQ(p->windowTitle(), QStringLiteral("アニメーション"));
+    // Wholly on the screen, though it has no room beside the main window here.
+    EXPECT_TRUE(w.screen()->availableGeometry().contains(p->frameGeometry()));
     EXPECT_TRUE(control<QRadioButton>(p, "size_button", 1)->isChecked());
     EXPECT_TRUE(control<QRadioButton>(p, "ground_button", 1)->isChecked());
     EXPECT_TRUE(takes_input());
