@@ -57,7 +57,8 @@ TEST_F(SpriteFiles, OutputsAreCheckedBeforeAnythingIsDrawn) {
     };
     for (const auto& [can, reason] : cases) {
         const QString got = can ? QString() : describe(can.error());
-        EXPECT_EQ(got.isEmpty(), reason.isEmpty()) << got.toStdString() << reason.toStdString();
+        EXPECT_EQ(got.isEmpty(), reason.isEmpty())
+            << got.toStdString() << " / " << reason.toStdString();
         EXPECT_TRUE(got.contains(reason)) << got.toStdString();
     }
     EXPECT_EQ(entries(dir.path()), (QStringList{u"closed"_s, u"file"_s, u"folder"_s}));
