@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, when they are missing,
-# then the npm packages that the sprite-set checks load (tests/engines, pinned by its lock file).
+# Installs the Debian packages that building, running and testing need, when they are missing;
+# with --engine-checks also Chromium, Node.js and the npm packages that the sprite-set checks load
+# in it (tests/engines, pinned by its lock file), which only the tests need.
 # Safe to run again: it installs only what is not there yet, and says what that is.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+engine_checks=false
+[ "${1:-}" = --engine-checks ] && engine_checks=true
 
 packages=(
     build-essential cmake ninja-build pkg-config file dpkg-dev
@@ -11,11 +14,13 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic
     help2man lintian appstream bash-completion man-db
-    chromium
 )
-# The engine checks run on Node.js: Debian's, only where the machine has none of its own.
-command -v node >/dev/null 2>&1 || packages+=(nodejs)
-command -v npm >/dev/null 2>&1 || packages+=(npm)
+if $engine_checks; then
+    packages+=(chromium)
+    # The engine checks run on Node.js: Debian's, only where the machine has none of its own.
+    command -v node >/dev/null 2>&1 || packages+=(nodejs)
+    command -v npm >/dev/null 2>&1 || packages+=(npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -40,6 +45,8 @@ else
     DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
         "${missing[@]}"
 fi
+
+$engine_checks || exit 0
 
 # npm ci installs exactly the lock file's versions into tests/engines/node_modules (ignored by
 # git); a copy of the lock file there marks an install that finished.

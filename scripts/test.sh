@@ -9,7 +9,7 @@ cd "$root"
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 
-scripts/setup.sh
+scripts/setup.sh --engine-checks
 
 echo "== build and test =="
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELVARA_WERROR=ON

@@ -1,5 +1,5 @@
 # The sprite sets in the readers game developers use: Phaser 4 and PixiJS 8 in Debian's Chromium,
-# headless, and ase-parser, all from tests/engines/node_modules (scripts/setup.sh installs them;
+# headless, and ase-parser, all from tests/engines/node_modules (scripts/setup.sh --engine-checks installs them;
 # a check exits 77, skipped, where they are missing), and Godot 4's text files read as its loader
 # reads them (Godot itself is not installed). ctest -L engines runs them alone.
 option(KELVARA_ENGINE_CHECKS "Run the engine checks (skipped where Node.js or its packages are missing)" ON)

@@ -76,7 +76,7 @@ export function needs(...paths) {
     const modules = new URL('node_modules/', import.meta.url);
     for (const p of paths)
         if (!fs.existsSync(p.startsWith('/') ? p : new URL(p, modules)))
-            skip(`${p.startsWith('/') ? p : p.split('/')[0]} is not installed (scripts/setup.sh installs it)`);
+            skip(`${p.startsWith('/') ? p : p.split('/')[0]} is not installed (scripts/setup.sh --engine-checks installs it)`);
 }
 
 // The files a check reads, or a failure naming those that are missing.
