@@ -1,5 +1,6 @@
 #include "sprite_bundle.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +15,7 @@
 #include "export/encoded_bytes.h"
 #include "export/export_paths.h"
 #include "export/file_names.h"
+#include "export/folder_lock.h"
 #include "export/parameter_file.h"
 #include "file_group.h"
 #include "model/version.h"
@@ -153,14 +155,17 @@ FileResult<std::vector<BundleFile>> bundle_files(const CharacterOutput& output,
 }
 
 FileStatus write_bundle(const CharacterOutput& output, const BundleRequest& request,
-                        const QString& folder) {
+                        const QString& folder, const BatchWriter::Waiting& waiting) {
     auto files = bundle_files(output, request);
     if (!files) {
         return FileError{QDir(folder).filePath(files.error().path), files.error().reason};
     }
-    // Folders made here are taken away again when the files cannot be written.
+    // Folders made here are taken away again when the files cannot be written, once the lock,
+    // whose file stands in the bundle's folder, has been let go.
     QStringList made;
+    std::optional<FolderLock> lock;
     const auto give_up = [&](FileError error) {
+        lock.reset();
         for (auto it = made.crbegin(); it != made.crend(); ++it)
             ::rmdir(name_bytes(*it).constData());
         return error;
@@ -172,6 +177,12 @@ FileStatus write_bundle(const CharacterOutput& output, const BundleRequest& requ
             made << f;
         }
     }
+    const FileDescriptor folder_fd(
+        ::open(name_bytes(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder_fd) return give_up({folder, system_reason(errno)});
+    auto taken = FolderLock::take(folder_fd.get(), folder, [&] { waiting(folder); });
+    if (!taken) return give_up(taken.error());
+    lock.emplace(std::move(taken.value()));
     std::vector<GroupFile> group;
     for (BundleFile& f : files.value()) {
         // Names the bundle makes up: a link standing at one is replaced, never written through.

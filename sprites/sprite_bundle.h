@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "export/batch_writer.h"
 #include "export/file_error.h"
 #include "sprite_frames.h"
 
@@ -41,9 +42,12 @@ FileResult<std::vector<BundleFile>> bundle_files(const CharacterOutput& output,
                                                  const BundleRequest& request);
 
 // The bundle written into folder, which is made when it is missing, as are its subfolders. Every
-// file is written before any is replaced: a failure leaves the folder as it was.
+// file is written before any is replaced: a failure leaves the folder as it was. The folder is
+// locked as a batch locks it, so that a batch or another bundle into it at the same time never
+// mixes its files with this one's: while one writes there, this one waits, first telling waiting.
 FileStatus write_bundle(const CharacterOutput& output, const BundleRequest& request,
-                        const QString& folder);
+                        const QString& folder,
+                        const BatchWriter::Waiting& waiting = BatchWriter::say_waiting);
 
 // The name a bundle takes by default: that of its folder ("hero" for "art/hero/"), or
 // "character" when the folder's name cannot be a file's, or is not UTF-8 text or holds a control

@@ -33,7 +33,8 @@ int bundle_command(const CommandLine& line, QTextStream& /*out*/, QTextStream& e
     r.name = sprites::bundle_name(folder);
     r.selection = read_parameters(line.positional().first()).selection;
     check_bundle_folder(folder, r.name, line.positional().first());
-    return finish(sprites::write_bundle(sprites::CharacterOutput(), r, folder), err);
+    return finish(sprites::write_bundle(sprites::CharacterOutput(), r, folder, waiting_report(err)),
+                  err);
 }
 
 }  // namespace kelvara::cli

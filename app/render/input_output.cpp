@@ -90,4 +90,15 @@ int finish(const FileStatus& written, QTextStream& err) {
     return exit_write_failed;
 }
 
+std::function<void(const QString& folder)> waiting_report(QTextStream& err) {
+    return [&err](const QString& folder) {
+        report(err, describe(FileError{folder, QStringLiteral("another batch or bundle is writing "
+                                                              "into this folder; this one waits "
+                                                              "until it has finished, then "
+                                                              "replaces its files of the same "
+                                                              "names")}));
+        err.flush();
+    };
+}
+
 }  // namespace kelvara::cli

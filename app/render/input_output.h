@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <functional>
 #include <vector>
 #include "export/file_error.h"
 #include "export/parameter_reader.h"
@@ -36,6 +37,9 @@ void check_batch_folder(const QString& folder, const QStringList& paths,
 // The message for a command that ran out of memory while drawing or encoding, naming the output
 // checked last.
 QString out_of_memory_message();
+
+// What a batch or a bundle says on err when another one is writing into its folder and it waits.
+std::function<void(const QString& folder)> waiting_report(QTextStream& err);
 
 // The exit status of a write: done, or the failure reported on err.
 int finish(const FileStatus& written, QTextStream& err);

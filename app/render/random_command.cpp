@@ -89,15 +89,9 @@ int random_command(const CommandLine& line, QTextStream& /*out*/, QTextStream& e
     check_batch_folder(r.folder, batch.paths(r.folder));
 
     const auto progress = progress_report(r.count, err);
-    const auto waiting = [&err](const QString& folder) {
-        report(err, describe(FileError{folder, QStringLiteral("another batch is writing into this "
-                                                              "folder; this one waits until it has "
-                                                              "finished, then replaces its files "
-                                                              "of the same names")}));
-        err.flush();
-    };
-    const FileStatus written = sprites::write_random_batch(
-        batch, r.folder, r.background, r.jobs, sprites::CharacterOutput(), progress, waiting);
+    const FileStatus written =
+        sprites::write_random_batch(batch, r.folder, r.background, r.jobs,
+                                    sprites::CharacterOutput(), progress, waiting_report(err));
     if (progress) err << "\n";
     return finish(written, err);
 }
