@@ -67,10 +67,10 @@ const Row rows[] = {
      "until ls -A s 2>/dev/null | grep -q kelvara-tmp || ! kill -0 $first; do sleep 0.001; done\n"
      "$B random --count 300 --seed 2 --jobs 1 --out s && wait $first && diff -r alone s && rm -r alone s",
      0, "s: another batch or bundle is writing into this folder", P},
-    // A bundle into a folder a batch writes waits for it too.
-    {"$B random --count 300 --seed 1 --jobs 1 --out s & first=$!\n"
-     "until ls -A s 2>/dev/null | grep -q kelvara-tmp || ! kill -0 $first; do sleep 0.001; done\n"
-     "$B bundle P.txt -o s && wait $first && test -f s/s.aseprite -a -f s/kelvara_300.bmp && rm -r s",
+    // A bundle into a folder that another writer holds (here flock(1), deterministically) waits.
+    {"mkdir s; : >s/.kelvara-tmp-lock\n"
+     "flock s/.kelvara-tmp-lock -c 'touch s/held; sleep 1' & until [ -f s/held ]; do sleep 0.001; done\n"
+     "$B bundle P.txt -o s && wait && test -f s/s.aseprite && rm -r s",
      0, "s: another batch or bundle is writing into this folder", P},
     // 5: echoes of at most 60 characters, escaped.
     {"exec $B animate P.txt --animation \"$H\" -o a.gif", 2, "unknown animation \"xxxxxxx", nullptr},
